@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/base/WinTypes.h"
+
+#include <string>
+
+constexpr DWORD AFX_RESTART_MANAGER_SUPPORT_RESTART = 0x01;
+
+// The application object. Exactly one exists; constructing it makes it the one AfxGetApp
+// returns. Without a name its name is the executable's file name without extension.
+class CWinApp {
+public:
+    explicit CWinApp(LPCWSTR appName = nullptr);
+    virtual ~CWinApp();
+    CWinApp(const CWinApp&) = delete;
+    CWinApp& operator=(const CWinApp&) = delete;
+
+    virtual BOOL InitInstance();
+
+    LPCWSTR m_pszAppName = nullptr;
+    DWORD m_dwRestartManagerSupportFlags = 0;
+
+private:
+    std::u16string m_appName;
+};
+
+CWinApp* AfxGetApp();
+LPCWSTR AfxGetAppName();

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "platform/base/WinTypes.h"
+
+using HINTERNET = void*;
+
+constexpr DWORD INTERNET_OPTION_CONNECT_TIMEOUT = 2;
+constexpr DWORD INTERNET_OPTION_RECEIVE_TIMEOUT = 6;
+
+// Sets an option; with a null handle it sets the process's default for sessions opened later.
+// The two time-outs are in milliseconds: how long a connection may take to be established
+// (default 30 s), and how long a transfer may go without receiving a byte (default 60 s).
+BOOL InternetSetOptionW(HINTERNET internet, DWORD option, LPVOID buffer, DWORD bufferLength);
+
+namespace platform::inet {
+
+struct SessionOptions {
+    DWORD connectTimeoutMs = 30000;
+    DWORD receiveTimeoutMs = 60000;
+};
+
+// The defaults a new session starts from.
+SessionOptions& defaultSessionOptions();
+
+} // namespace platform::inet

@@ -1,0 +1,27 @@
+#include "platform/user/Backend.h"
+
+#include "platform/backend/headless/HeadlessBackend.h"
+
+namespace platform::user {
+
+namespace {
+
+BackendHooks& table() {
+    static BackendHooks hooks = headless::hooks();
+    return hooks;
+}
+
+} // namespace
+
+const BackendHooks& backend() {
+    return table();
+}
+
+void installBackend(const BackendHooks& hooks) {
+    BackendHooks merged = headless::hooks();
+    if (hooks.messageBox)
+        merged.messageBox = hooks.messageBox;
+    table() = merged;
+}
+
+} // namespace platform::user
