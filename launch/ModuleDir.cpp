@@ -11,8 +11,11 @@ std::u16string GetModuleDir() {
     while (GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size())) ==
            buffer.size())
         buffer.resize(buffer.size() * 2);
-    std::u16string path(buffer.data());
-    std::replace(path.begin(), path.end(), u'\\', u'/');
-    const auto slash = path.rfind(u'/');
-    return slash == std::u16string::npos ? std::u16string() : path.substr(0, slash);
+    return ModuleDirOf(buffer.data());
+}
+
+std::u16string ModuleDirOf(std::u16string executablePath) {
+    std::replace(executablePath.begin(), executablePath.end(), u'\\', u'/');
+    const auto slash = executablePath.rfind(u'/');
+    return slash == std::u16string::npos ? std::u16string() : executablePath.substr(0, slash);
 }

@@ -8,9 +8,13 @@
 #include "platform/user/MessageBox.h"
 #include "platform/user/MessageLoop.h"
 
+std::string LauncherCommandLine(const std::u16string& moduleDir, const char16_t* args) {
+    const std::u16string quotedPath = u"\"" + moduleDir + u"/" + kLauncherFileName + u"\"";
+    return ToThreadAnsi(quotedPath.c_str()) + ToThreadAnsi(args);
+}
+
 void StartLauncher(const char16_t* args) {
-    const std::u16string quotedPath = u"\"" + GetModuleDir() + u"/" + kLauncherFileName + u"\"";
-    const std::string commandLine = ToThreadAnsi(quotedPath.c_str()) + ToThreadAnsi(args);
+    const std::string commandLine = LauncherCommandLine(GetModuleDir(), args);
     if (WinExec(commandLine.c_str(), SW_SHOW) < 32)
         MessageBoxW(nullptr, kStartFailureText, kStartFailureCaption, MB_OK);
     PostQuitMessage(kLaunchExitCode);

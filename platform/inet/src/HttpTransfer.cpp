@@ -53,10 +53,11 @@ DWORD errorOf(CURLcode code) {
     case CURLE_BAD_CONTENT_ENCODING:
     case CURLE_TOO_MANY_REDIRECTS:
         return ERROR_HTTP_INVALID_SERVER_RESPONSE;
+    case CURLE_UNSUPPORTED_PROTOCOL:
+        // An answer without a status line (HTTP/0.9), or a redirect to another protocol.
+        return ERROR_HTTP_INVALID_SERVER_RESPONSE;
     case CURLE_URL_MALFORMAT:
         return ERROR_INTERNET_INVALID_URL;
-    case CURLE_UNSUPPORTED_PROTOCOL:
-        return ERROR_INTERNET_UNRECOGNIZED_SCHEME;
     case CURLE_PEER_FAILED_VERIFICATION:
         return ERROR_INTERNET_SEC_CERT_ERRORS;
     case CURLE_SSL_CONNECT_ERROR:

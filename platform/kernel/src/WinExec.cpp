@@ -87,11 +87,10 @@ std::string findOnPath(const std::string& name) {
     std::string_view rest = path ? path : "";
     while (!rest.empty()) {
         const std::size_t colon = rest.find(':');
-        std::string folder(rest.substr(0, colon));
+        const std::string_view entry = rest.substr(0, colon);
         rest = colon == std::string_view::npos ? std::string_view() : rest.substr(colon + 1);
-        if (folder.empty())
-            folder = ".";
-        const std::string candidate = folder + "/" + name;
+        // An empty entry is the working folder.
+        const std::string candidate = (entry.empty() ? std::string(".") : std::string(entry)) + "/" + name;
         if (isExecutableFile(candidate))
             return candidate;
     }
