@@ -52,7 +52,9 @@ std::string hex(const std::string& bytes) {
 
 } // namespace
 
-const char16_t* LauncherDownloadUrl() { return g_url.c_str(); }
+const char16_t* LauncherDownloadUrl() {
+    return g_url.c_str();
+}
 
 int main(int argc, char** argv) {
     std::setlocale(LC_ALL, "");

@@ -39,7 +39,9 @@ void HandOffScene::installRecordingLauncher() const {
     fs::copy_file(TARNWICK_RECORD_LAUNCHER, launcherPath());
 }
 
-std::string HandOffScene::recordingLauncherBytes() { return readFile(TARNWICK_RECORD_LAUNCHER); }
+std::string HandOffScene::recordingLauncherBytes() {
+    return readFile(TARNWICK_RECORD_LAUNCHER);
+}
 
 HandOffRun HandOffScene::run(const std::vector<std::string>& payloads,
                              const HandOffOptions& options) const {
@@ -78,8 +80,8 @@ HandOffRun HandOffScene::run(const std::vector<std::string>& payloads,
     return run;
 }
 
-std::vector<std::vector<std::string>> HandOffScene::launches(std::size_t expected,
-                                                              std::chrono::milliseconds waitLimit) const {
+std::vector<std::vector<std::string>>
+HandOffScene::launches(std::size_t expected, std::chrono::milliseconds waitLimit) const {
     auto records = [this] {
         std::vector<fs::path> found;
         for (const auto& entry : fs::directory_iterator(m_bin)) {

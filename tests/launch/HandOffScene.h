@@ -49,12 +49,14 @@ public:
     void installRecordingLauncher() const;
     static std::string recordingLauncherBytes();
 
-    HandOffRun run(const std::vector<std::string>& payloads, const HandOffOptions& options = {}) const;
+    HandOffRun run(const std::vector<std::string>& payloads,
+                   const HandOffOptions& options = {}) const;
 
     // The argument lists of every start of the recording launcher so far, waiting (within the
     // limit) until there are at least `expected` of them.
-    std::vector<std::vector<std::string>> launches(
-        std::size_t expected, std::chrono::milliseconds waitLimit = std::chrono::seconds(10)) const;
+    std::vector<std::vector<std::string>>
+    launches(std::size_t expected,
+             std::chrono::milliseconds waitLimit = std::chrono::seconds(10)) const;
 
     std::string log() const { return readFile(m_work / "log.txt"); }
 

@@ -40,6 +40,7 @@ TEST(LauncherCommandLine, QuotedLauncherPathIsFollowedByTheArgumentsAsTheyAre) {
 
     // A folder the code page cannot represent gives a line that names no file.
     ASSERT_TRUE(std::setlocale(LC_ALL, "C"));
-    EXPECT_EQ(LauncherCommandLine(u"/游戏", u" a"), "\"/??" "/orvane_quorn_launch.exe\" a");
+    EXPECT_EQ(LauncherCommandLine(u"/游戏", u" a"), "\"/??"
+                                                    "/orvane_quorn_launch.exe\" a");
     std::setlocale(LC_ALL, "C");
 }

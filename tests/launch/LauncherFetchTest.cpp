@@ -25,7 +25,9 @@ const std::string kArgs = " ,id^42,auth_key^tk&3&pc&sg,pid^orvane";
 
 const ShownMessageBox kStartFailure{0, "【启动失败】", "启动游戏失败，请重新启动！"};
 
-std::string urlOn(int port) { return "http://127.0.0.1:" + std::to_string(port) + kPath; }
+std::string urlOn(int port) {
+    return "http://127.0.0.1:" + std::to_string(port) + kPath;
+}
 
 HandOffOptions optionsFor(int port) {
     HandOffOptions options;
@@ -34,16 +36,19 @@ HandOffOptions optionsFor(int port) {
 }
 
 // An error report: the application's name as caption, the error's text, OK.
-ShownMessageBox report(const std::string& text) { return {0, "login", text}; }
+ShownMessageBox report(const std::string& text) {
+    return {0, "login", text};
+}
 
 // A launcher served by a well-behaved server, counting the requests.
 struct LauncherServer {
     explicit LauncherServer(std::string body, int status = 200) {
-        http.server().Get(kPath, [this, body, status](const httplib::Request&, httplib::Response& response) {
-            ++requests;
-            response.status = status;
-            response.set_content(body, "application/octet-stream");
-        });
+        http.server().Get(
+            kPath, [this, body, status](const httplib::Request&, httplib::Response& response) {
+                ++requests;
+                response.status = status;
+                response.set_content(body, "application/octet-stream");
+            });
     }
     HttpServer http;
     std::atomic<int> requests{0};
@@ -66,7 +71,8 @@ TEST(LauncherFetch, PresentLauncherIsStartedWithoutAnyRequest) {
     EXPECT_EQ(run.quit, 16);
     const auto launches = scene.launches(1);
     ASSERT_EQ(launches.size(), 1u);
-    EXPECT_EQ(launches[0], (std::vector<std::string>{scene.launcherPath().string(), ",id^42,auth_key^tk&3&pc&sg,pid^orvane"}));
+    EXPECT_EQ(launches[0], (std::vector<std::string>{scene.launcherPath().string(),
+                                                     ",id^42,auth_key^tk&3&pc&sg,pid^orvane"}));
 }
 
 TEST(LauncherFetch, MissingLauncherIsDownloadedWholeAndStarted) {
@@ -117,9 +123,21 @@ TEST(LauncherFetch, LauncherThatCannotStartIsReportedAndTheProgramStillEnds) {
         void (*prepare)(const std::filesystem::path&);
     };
     const Case cases[] = {
-        {"empty program", [](const std::filesystem::path& p) { testing_support::writeFile(p, ""); chmod(p.c_str(), 0755); }},
-        {"not a program", [](const std::filesystem::path& p) { testing_support::writeFile(p, "text\n"); chmod(p.c_str(), 0755); }},
-        {"not startable", [](const std::filesystem::path& p) { testing_support::writeFile(p, "text\n"); chmod(p.c_str(), 0644); }},
+        {"empty program",
+         [](const std::filesystem::path& p) {
+             testing_support::writeFile(p, "");
+             chmod(p.c_str(), 0755);
+         }},
+        {"not a program",
+         [](const std::filesystem::path& p) {
+             testing_support::writeFile(p, "text\n");
+             chmod(p.c_str(), 0755);
+         }},
+        {"not startable",
+         [](const std::filesystem::path& p) {
+             testing_support::writeFile(p, "text\n");
+             chmod(p.c_str(), 0644);
+         }},
         {"a folder", [](const std::filesystem::path& p) { std::filesystem::create_directory(p); }},
     };
     for (const auto& c : cases) {
@@ -144,19 +162,22 @@ TEST(LauncherFetch, NetworkFaultsAreReportedAndLeaveNoLauncher) {
         {"body shorter than announced",
          [&](int s, const std::atomic<bool>&) {
              RawServer::readRequestHead(s);
-             RawServer::sendAll(s, head + "Content-Length: 100000\r\n\r\n" + std::string(5000, 'x'));
+             RawServer::sendAll(s,
+                                head + "Content-Length: 100000\r\n\r\n" + std::string(5000, 'x'));
          },
          "The connection with the server was terminated abnormally"},
         {"chunked body cut short",
          [&](int s, const std::atomic<bool>&) {
              RawServer::readRequestHead(s);
-             RawServer::sendAll(s, head + "Transfer-Encoding: chunked\r\n\r\n10\r\n0123456789abcdef\r\n");
+             RawServer::sendAll(
+                 s, head + "Transfer-Encoding: chunked\r\n\r\n10\r\n0123456789abcdef\r\n");
          },
          "The connection with the server was terminated abnormally"},
         {"reset in the middle",
          [&](int s, const std::atomic<bool>&) {
              RawServer::readRequestHead(s);
-             RawServer::sendAll(s, head + "Content-Length: 100000\r\n\r\n" + std::string(5000, 'x'));
+             RawServer::sendAll(s,
+                                head + "Content-Length: 100000\r\n\r\n" + std::string(5000, 'x'));
              usleep(100000);
              RawServer::resetConnection(s);
          },
@@ -164,7 +185,8 @@ TEST(LauncherFetch, NetworkFaultsAreReportedAndLeaveNoLauncher) {
         {"stall after part of the body",
          [&](int s, const std::atomic<bool>& stopping) {
              RawServer::readRequestHead(s);
-             RawServer::sendAll(s, head + "Content-Length: 100000\r\n\r\n" + std::string(5000, 'x'));
+             RawServer::sendAll(s,
+                                head + "Content-Length: 100000\r\n\r\n" + std::string(5000, 'x'));
              RawServer::waitForStop(stopping, 10000);
          },
          "The operation timed out"},
@@ -209,7 +231,8 @@ TEST(LauncherFetch, FolderThatCannotBeWrittenGetsTheFileErrorReport) {
     options.asUnprivilegedUser = true;
     const auto run = scene.run({kLogin}, options);
     EXPECT_EQ(run.messageBoxes,
-              std::vector<ShownMessageBox>{report("Access to " + scene.launcherPath().string() + " was denied.")});
+              std::vector<ShownMessageBox>{
+                  report("Access to " + scene.launcherPath().string() + " was denied.")});
     expectNothingHandedOver(scene, run);
 }
 

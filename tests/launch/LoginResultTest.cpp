@@ -20,7 +20,9 @@ struct LoginCase {
     std::optional<std::string> expectedArgs; // none: nothing is stored and nothing started
 };
 
-std::string deeplyNested(int depth) { return std::string(depth, '[') + std::string(depth, ']'); }
+std::string deeplyNested(int depth) {
+    return std::string(depth, '[') + std::string(depth, ']');
+}
 
 const std::string kExample = R"({"uid":"42","token":"","server_id":"3","other":"pc","sign":""})";
 
@@ -32,41 +34,72 @@ TEST(LoginResult, PayloadsBecomeLogLinesAndLaunchArguments) {
         R"({"sign":"s9","extra":{"a":[1,2]},"other":"pc","server_id":"7","token":"t0","uid":"u1","n":5})";
     const std::string separators =
         R"({"uid":"a b","token":"x&y","server_id":"1,2","other":"p^c","sign":"s s"})";
-    const std::string commented = "/* sent by the page */ {\"uid\":\"7\", // who\n"
-                                  "\"token\":\"t\",\"server_id\":\"1\",\"other\":\"pc\",\"sign\":\"g\"}";
+    const std::string commented =
+        "/* sent by the page */ {\"uid\":\"7\", // who\n"
+        "\"token\":\"t\",\"server_id\":\"1\",\"other\":\"pc\",\"sign\":\"g\"}";
     const std::string nonAscii =
         R"({"uid":"玩家","token":"\u00e9","server_id":"1","other":"pc","sign":"签"})";
     const std::string nonObject = R"(["uid","token"])";
     const std::string missing = R"({"uid":"1","token":"t","server_id":"1","other":"pc"})";
-    const std::string notString = R"({"uid":42,"token":"t","server_id":"1","other":"pc","sign":"s"})";
-    const std::string nullMember = R"({"uid":"1","token":null,"server_id":"1","other":"pc","sign":"s"})";
+    const std::string notString =
+        R"({"uid":42,"token":"t","server_id":"1","other":"pc","sign":"s"})";
+    const std::string nullMember =
+        R"({"uid":"1","token":null,"server_id":"1","other":"pc","sign":"s"})";
     const std::string nested = deeplyNested(20000);
 
     const std::vector<LoginCase> cases = {
-        {"worked example", {kExample}, "C.UTF-8", kExample + "\r\n&3&pc&\r\n",
+        {"worked example",
+         {kExample},
+         "C.UTF-8",
+         kExample + "\r\n&3&pc&\r\n",
          " ,id^42,auth_key^&3&pc&,pid^orvane"},
-        {"all values empty", {empties}, "C.UTF-8", empties + "\r\n&&&\r\n", " ,id^,auth_key^&&&,pid^orvane"},
-        {"extra members, other order", {reordered}, "C.UTF-8", reordered + "\r\nt0&7&pc&s9\r\n",
+        {"all values empty",
+         {empties},
+         "C.UTF-8",
+         empties + "\r\n&&&\r\n",
+         " ,id^,auth_key^&&&,pid^orvane"},
+        {"extra members, other order",
+         {reordered},
+         "C.UTF-8",
+         reordered + "\r\nt0&7&pc&s9\r\n",
          " ,id^u1,auth_key^t0&7&pc&s9,pid^orvane"},
-        {"separators inside values", {separators}, "C.UTF-8", separators + "\r\nx&y&1,2&p^c&s s\r\n",
+        {"separators inside values",
+         {separators},
+         "C.UTF-8",
+         separators + "\r\nx&y&1,2&p^c&s s\r\n",
          " ,id^a b,auth_key^x&y&1,2&p^c&s s,pid^orvane"},
-        {"comments are allowed", {commented}, "C.UTF-8", commented + "\r\nt&1&pc&g\r\n",
+        {"comments are allowed",
+         {commented},
+         "C.UTF-8",
+         commented + "\r\nt&1&pc&g\r\n",
          " ,id^7,auth_key^t&1&pc&g,pid^orvane"},
-        {"non-ASCII in a UTF-8 locale", {nonAscii}, "C.UTF-8", nonAscii + "\r\né&1&pc&签\r\n",
+        {"non-ASCII in a UTF-8 locale",
+         {nonAscii},
+         "C.UTF-8",
+         nonAscii + "\r\né&1&pc&签\r\n",
          " ,id^玩家,auth_key^é&1&pc&签,pid^orvane"},
-        {"non-ASCII in the C locale", {nonAscii}, "C",
+        {"non-ASCII in the C locale",
+         {nonAscii},
+         "C",
          R"({"uid":"??","token":"\u00e9","server_id":"1","other":"pc","sign":"?"})"
          "\r\n??&1&pc&?\r\n",
          " ,id^??,auth_key^??&1&pc&?,pid^orvane"},
         {"empty payload", {""}, "C.UTF-8", "\r\n", std::nullopt},
-        {"two texts that are not JSON", {"hello", "{\"uid\":"}, "C.UTF-8", "hello\r\n{\"uid\":\r\n",
+        {"two texts that are not JSON",
+         {"hello", "{\"uid\":"},
+         "C.UTF-8",
+         "hello\r\n{\"uid\":\r\n",
          std::nullopt},
         {"a JSON array", {nonObject}, "C.UTF-8", nonObject + "\r\n", std::nullopt},
         {"a JSON string", {"\"text\""}, "C.UTF-8", "\"text\"\r\n", std::nullopt},
         {"a member missing", {missing}, "C.UTF-8", missing + "\r\n", std::nullopt},
         {"a member that is a number", {notString}, "C.UTF-8", notString + "\r\n", std::nullopt},
         {"a member that is null", {nullMember}, "C.UTF-8", nullMember + "\r\n", std::nullopt},
-        {"nesting deeper than the reader allows", {nested}, "C.UTF-8", nested + "\r\n", std::nullopt},
+        {"nesting deeper than the reader allows",
+         {nested},
+         "C.UTF-8",
+         nested + "\r\n",
+         std::nullopt},
     };
 
     for (const auto& c : cases) {

@@ -66,7 +66,8 @@ void RawServer::readRequestHead(int socket) {
     std::string head;
     char c = 0;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    while (head.find("\r\n\r\n") == std::string::npos && std::chrono::steady_clock::now() < deadline) {
+    while (head.find("\r\n\r\n") == std::string::npos &&
+           std::chrono::steady_clock::now() < deadline) {
         pollfd fd{socket, POLLIN, 0};
         if (poll(&fd, 1, 50) <= 0)
             continue;

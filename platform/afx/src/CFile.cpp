@@ -3,12 +3,15 @@
 #include "platform/kernel/FileSystem.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
 
 namespace {
+
+constexpr std::uint64_t kWriteBackStep = 32u << 20;
 
 int openFlagsOf(UINT flags) {
     int result = O_CLOEXEC;
@@ -94,6 +97,16 @@ void CFile::Write(const void* buffer, UINT count) {
         }
         bytes += done;
         count -= static_cast<UINT>(done);
+        m_unsynced += static_cast<std::uint64_t>(done);
+    }
+    // Large files are handed to the disk in the background as they grow, so that Flush only
+    // waits for the last part rather than for the whole file.
+    if (m_unsynced >= kWriteBackStep) {
+        const off_t end = lseek(m_fd, 0, SEEK_CUR);
+        if (end >= 0)
+            sync_file_range(m_fd, end - static_cast<off_t>(m_unsynced),
+                            static_cast<off_t>(m_unsynced), SYNC_FILE_RANGE_WRITE);
+        m_unsynced = 0;
     }
 }
 

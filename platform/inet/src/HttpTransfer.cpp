@@ -90,6 +90,7 @@ struct HttpTransfer::State {
     CURLcode result = CURLE_OK;
     bool stalled = false;
     Clock::time_point lastActivity = Clock::now();
+    std::uint64_t deliveries = 0; // header lines and body chunks received so far
 
     std::size_t buffered() const { return body.size() - readPosition; }
 
@@ -97,6 +98,7 @@ struct HttpTransfer::State {
         auto* state = static_cast<State*>(self);
         const std::string_view line(data, size * count);
         state->lastActivity = Clock::now();
+        ++state->deliveries;
         if (line.starts_with("HTTP/")) {
             state->responseHasLocation = false;
             state->responseStatus = 0;
@@ -118,6 +120,7 @@ struct HttpTransfer::State {
         auto* state = static_cast<State*>(self);
         const std::size_t length = size * count;
         state->lastActivity = Clock::now();
+        ++state->deliveries;
         state->responseComplete = true;
         if (state->buffered() >= kBufferLimit) {
             state->paused = true;
@@ -131,9 +134,10 @@ struct HttpTransfer::State {
         return length;
     }
 
-    // Runs the transfer for a while: what can be done without waiting, then a wait of at most
-    // one poll slice. Notes the end of the transfer and a stall.
+    // Runs the transfer for a while: what can be done without waiting and, when that brought
+    // nothing, a wait of at most one poll slice for the server. Notes the end and a stall.
     void pump() {
+        const auto deliveriesBefore = deliveries;
         int running = 0;
         curl_multi_perform(multi.get(), &running);
         int queued = 0;
@@ -143,8 +147,8 @@ struct HttpTransfer::State {
                 result = message->data.result;
             }
         }
-        if (finished)
-            return;
+        if (finished || deliveries != deliveriesBefore)
+            return; // something arrived: the caller looks at it before anything waits
         if (Clock::now() - lastActivity > std::chrono::milliseconds(options.receiveTimeoutMs)) {
             stalled = true;
             return;

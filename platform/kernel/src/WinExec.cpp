@@ -90,7 +90,8 @@ std::string findOnPath(const std::string& name) {
         const std::string_view entry = rest.substr(0, colon);
         rest = colon == std::string_view::npos ? std::string_view() : rest.substr(colon + 1);
         // An empty entry is the working folder.
-        const std::string candidate = (entry.empty() ? std::string(".") : std::string(entry)) + "/" + name;
+        const std::string candidate =
+            (entry.empty() ? std::string(".") : std::string(entry)) + "/" + name;
         if (isExecutableFile(candidate))
             return candidate;
     }

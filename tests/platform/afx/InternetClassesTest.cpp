@@ -25,7 +25,8 @@ Fetched fetch(CInternetSession& session, int port, const char16_t* object) {
     file->SendRequest();
     Fetched result;
     file->QueryInfoStatusCode(result.status);
-    result.hasLength = file->QueryInfo(HTTP_QUERY_CONTENT_LENGTH | HTTP_QUERY_FLAG_NUMBER64, result.length);
+    result.hasLength =
+        file->QueryInfo(HTTP_QUERY_CONTENT_LENGTH | HTTP_QUERY_FLAG_NUMBER64, result.length);
     char buffer[1000];
     while (const UINT n = file->Read(buffer, sizeof buffer))
         result.body.append(buffer, n);
@@ -47,13 +48,14 @@ TEST(InternetClasses, RequestIsReadLikeAFileAcrossRedirectsAndChunks) {
         response.set_redirect("/file");
     });
     http.server().Get("/chunked", [](const httplib::Request&, httplib::Response& response) {
-        response.set_chunked_content_provider("text/plain", [](size_t offset, httplib::DataSink& sink) {
-            if (offset < 30)
-                sink.write("0123456789", 10);
-            else
-                sink.done();
-            return true;
-        });
+        response.set_chunked_content_provider("text/plain",
+                                              [](size_t offset, httplib::DataSink& sink) {
+                                                  if (offset < 30)
+                                                      sink.write("0123456789", 10);
+                                                  else
+                                                      sink.done();
+                                                  return true;
+                                              });
     });
     http.server().Get("/missing", [](const httplib::Request&, httplib::Response& response) {
         response.status = 404;
@@ -90,14 +92,16 @@ TEST(InternetClasses, SessionsStartFromTheProcessDefaultsAndRaiseFailures) {
     EXPECT_EQ(value, 60000u);
 
     DWORD shorter = 1234;
-    ASSERT_TRUE(InternetSetOptionW(nullptr, INTERNET_OPTION_RECEIVE_TIMEOUT, &shorter, sizeof shorter));
+    ASSERT_TRUE(
+        InternetSetOptionW(nullptr, INTERNET_OPTION_RECEIVE_TIMEOUT, &shorter, sizeof shorter));
     CInternetSession after;
     ASSERT_TRUE(after.QueryOption(INTERNET_OPTION_RECEIVE_TIMEOUT, value));
     EXPECT_EQ(value, 1234u);
     DWORD restored = 60000;
     InternetSetOptionW(nullptr, INTERNET_OPTION_RECEIVE_TIMEOUT, &restored, sizeof restored);
 
-    std::unique_ptr<CHttpConnection> connection(after.GetHttpConnection(u"no-such-host.invalid", 80));
+    std::unique_ptr<CHttpConnection> connection(
+        after.GetHttpConnection(u"no-such-host.invalid", 80));
     std::unique_ptr<CHttpFile> file(connection->OpenRequest(HTTP_VERB_GET, u"/"));
     DWORD error = 0;
     try {

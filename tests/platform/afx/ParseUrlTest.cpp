@@ -11,9 +11,10 @@ TEST(ParseUrl, SplitsServerObjectAndPort) {
         std::u16string object;
         INTERNET_PORT port;
     } cases[] = {
-        {u"http://cdn.example/vondoqiv/qiv_web/orvane_quorn_launch_1.exe", TRUE, AFX_INET_SERVICE_HTTP,
-         u"cdn.example", u"/vondoqiv/qiv_web/orvane_quorn_launch_1.exe", 80},
-        {u"http://127.0.0.1:8047/a?b=c#frag", TRUE, AFX_INET_SERVICE_HTTP, u"127.0.0.1", u"/a?b=c", 8047},
+        {u"http://cdn.example/vondoqiv/qiv_web/orvane_quorn_launch_1.exe", TRUE,
+         AFX_INET_SERVICE_HTTP, u"cdn.example", u"/vondoqiv/qiv_web/orvane_quorn_launch_1.exe", 80},
+        {u"http://127.0.0.1:8047/a?b=c#frag", TRUE, AFX_INET_SERVICE_HTTP, u"127.0.0.1", u"/a?b=c",
+         8047},
         {u"HTTPS://host", TRUE, AFX_INET_SERVICE_HTTPS, u"host", u"/", 443},
         {u"http://user:pw@host:81/x", TRUE, AFX_INET_SERVICE_HTTP, u"host", u"/x", 81},
         {u"http://[::1]:9000/x", TRUE, AFX_INET_SERVICE_HTTP, u"::1", u"/x", 9000},

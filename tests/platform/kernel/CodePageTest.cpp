@@ -20,8 +20,8 @@ private:
 
 std::string toNarrow(const std::u16string& wide, bool* usedDefault = nullptr) {
     BOOL used = FALSE;
-    const int size = WideCharToMultiByte(CP_THREAD_ACP, 0, wide.data(), static_cast<int>(wide.size()),
-                                         nullptr, 0, nullptr, &used);
+    const int size = WideCharToMultiByte(CP_THREAD_ACP, 0, wide.data(),
+                                         static_cast<int>(wide.size()), nullptr, 0, nullptr, &used);
     std::string out(size, '\0');
     EXPECT_EQ(WideCharToMultiByte(CP_THREAD_ACP, 0, wide.data(), static_cast<int>(wide.size()),
                                   out.data(), size, nullptr, &used),
@@ -32,10 +32,11 @@ std::string toNarrow(const std::u16string& wide, bool* usedDefault = nullptr) {
 }
 
 std::u16string toWide(const std::string& narrow, DWORD flags = 0) {
-    const int size = MultiByteToWideChar(CP_THREAD_ACP, flags, narrow.data(), static_cast<int>(narrow.size()),
-                                         nullptr, 0);
+    const int size = MultiByteToWideChar(CP_THREAD_ACP, flags, narrow.data(),
+                                         static_cast<int>(narrow.size()), nullptr, 0);
     std::u16string out(size, u'\0');
-    MultiByteToWideChar(CP_THREAD_ACP, flags, narrow.data(), static_cast<int>(narrow.size()), out.data(), size);
+    MultiByteToWideChar(CP_THREAD_ACP, flags, narrow.data(), static_cast<int>(narrow.size()),
+                        out.data(), size);
     return out;
 }
 
@@ -51,9 +52,15 @@ TEST(CodePage, ThreadCodePageFollowsTheLocale) {
         {"C.UTF-8", u"abc", "abc", false},
         {"C.UTF-8", u"启动游戏失败", "启动游戏失败", false},
         {"C.UTF-8", u"\U0001F3AE pad", "\xF0\x9F\x8E\xAE pad", false},
-        {"C.UTF-8", std::u16string(u"a\xD800" u"b"), "a?b", true}, // an unpaired surrogate
+        {"C.UTF-8",
+         std::u16string(u"a\xD800"
+                        u"b"),
+         "a?b", true}, // an unpaired surrogate
         {"C", u"abc", "abc", false},
-        {"C", u"é玩\U0001F3AE!", "??" "?!", true}, // one default character per character
+        {"C", u"é玩\U0001F3AE!",
+         "??"
+         "?!",
+         true}, // one default character per character
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.locale);
@@ -74,10 +81,14 @@ TEST(CodePage, UndecodableBytesBecomeReplacementCharactersOrFailWhenAskedTo) {
         std::string narrow;
         std::u16string wide;
     } cases[] = {
-        {"C.UTF-8", "a\xFF" "b", u"a\xFFFD" "b"},
-        {"C.UTF-8", "\xE6\x88", u"\xFFFD"},      // cut short
-        {"C.UTF-8", "\xC0\xAF", u"\xFFFD"},      // overlong
-        {"C", "a\xC3\xA9", u"a\xFFFD\xFFFD"},    // UTF-8 bytes are not ASCII
+        {"C.UTF-8",
+         "a\xFF"
+         "b",
+         u"a\xFFFD"
+         "b"},
+        {"C.UTF-8", "\xE6\x88", u"\xFFFD"},   // cut short
+        {"C.UTF-8", "\xC0\xAF", u"\xFFFD"},   // overlong
+        {"C", "a\xC3\xA9", u"a\xFFFD\xFFFD"}, // UTF-8 bytes are not ASCII
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.locale);
@@ -97,7 +108,9 @@ TEST(CodePage, SizesCountTheTerminatorOnlyForTerminatedInput) {
     EXPECT_EQ(MultiByteToWideChar(CP_THREAD_ACP, 0, "游戏", -1, nullptr, 0), 3);
 
     char small[4];
-    EXPECT_EQ(WideCharToMultiByte(CP_THREAD_ACP, 0, u"游戏", -1, small, sizeof small, nullptr, nullptr), 0);
+    EXPECT_EQ(
+        WideCharToMultiByte(CP_THREAD_ACP, 0, u"游戏", -1, small, sizeof small, nullptr, nullptr),
+        0);
     EXPECT_EQ(GetLastError(), ERROR_INSUFFICIENT_BUFFER);
 
     EXPECT_EQ(WideCharToMultiByte(CP_THREAD_ACP, 0, nullptr, -1, nullptr, 0, nullptr, nullptr), 0);

@@ -11,10 +11,12 @@ TEST(CommandLine, SplitsByThePlatformRules) {
         std::string program;
         Args arguments;
     } cases[] = {
-        {R"("/g/orvane_quorn_launch.exe" ,id^42,auth_key^&3&pc&,pid^orvane)", "/g/orvane_quorn_launch.exe",
+        {R"("/g/orvane_quorn_launch.exe" ,id^42,auth_key^&3&pc&,pid^orvane)",
+         "/g/orvane_quorn_launch.exe",
          {",id^42,auth_key^&3&pc&,pid^orvane"}},
         // The callback form: the address follows the closing quote directly.
-        {R"("/g/l.exe"http://h/plimo/codeCallback.htm?code=a&b=c)", "/g/l.exe",
+        {R"("/g/l.exe"http://h/plimo/codeCallback.htm?code=a&b=c)",
+         "/g/l.exe",
          {"http://h/plimo/codeCallback.htm?code=a&b=c"}},
         {R"("/my games/l.exe" a b)", "/my games/l.exe", {"a", "b"}},
         {"/bin/prog  a\t b ", "/bin/prog", {"a", "b"}},

@@ -7,9 +7,11 @@
 #include <vector>
 
 TEST(ModuleFileName, IsTheExecutablesFullPathAndIsCutOnlyWithAnError) {
-    const std::u16string expected = platform::utf8ToUtf16(std::filesystem::read_symlink("/proc/self/exe").string());
+    const std::u16string expected =
+        platform::utf8ToUtf16(std::filesystem::read_symlink("/proc/self/exe").string());
     std::vector<char16_t> buffer(expected.size() + 1);
-    EXPECT_EQ(GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size())), expected.size());
+    EXPECT_EQ(GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size())),
+              expected.size());
     EXPECT_EQ(std::u16string(buffer.data()), expected);
 
     std::vector<char16_t> small(5, u'#');

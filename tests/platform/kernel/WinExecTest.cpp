@@ -33,7 +33,8 @@ TEST(WinExec, StartsTheProgramWithItsArgumentsAndNoShell) {
     TempDir dir;
     const fs::path program = dir.path() / "my launcher";
     fs::copy_file(TARNWICK_RECORD_LAUNCHER, program);
-    const std::string line = "\"" + program.string() + "\" plain \"two words\" $(touch injected);x `y`";
+    const std::string line =
+        "\"" + program.string() + "\" plain \"two words\" $(touch injected);x `y`";
     ASSERT_EQ(WinExec(line.c_str(), kShow), 33u);
     ASSERT_TRUE(testing_support::waitUntil([&] { return recordsIn(dir.path()).size() == 1; }));
     EXPECT_EQ(recordsIn(dir.path())[0],

@@ -2,6 +2,7 @@
 
 #include "platform/afx/CFileException.h"
 
+#include <cstdint>
 #include <string>
 
 // A file opened by name. The throwing forms raise CFileException*. New files are created
@@ -50,4 +51,5 @@ private:
 
     int m_fd = -1;
     std::u16string m_fileName;
+    std::uint64_t m_unsynced = 0; // bytes written since the disk was last asked to take them
 };
