@@ -250,3 +250,14 @@ TEST(LauncherFetch, LongFolderPathIsUsedWhole) {
     ASSERT_EQ(launches.size(), 1u);
     EXPECT_EQ(launches[0].front(), scene.launcherPath().string());
 }
+
+TEST(LauncherFetch, FolderTheCodePageCannotNameFailsToStartAndStillEnds) {
+    HandOffScene scene("游戏");
+    scene.installRecordingLauncher();
+    HandOffOptions options;
+    options.locale = "C";
+    const auto run = scene.run({kLogin}, options);
+    EXPECT_EQ(run.messageBoxes, std::vector<ShownMessageBox>{kStartFailure});
+    EXPECT_EQ(run.quit, 16);
+    EXPECT_TRUE(scene.launches(1, std::chrono::milliseconds(500)).empty());
+}

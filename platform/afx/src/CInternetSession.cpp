@@ -14,31 +14,21 @@ CInternetSession::~CInternetSession() {
 }
 
 BOOL CInternetSession::SetOption(DWORD option, DWORD value) {
-    switch (option) {
-    case INTERNET_OPTION_CONNECT_TIMEOUT:
-        m_options.connectTimeoutMs = value;
-        return TRUE;
-    case INTERNET_OPTION_RECEIVE_TIMEOUT:
-        m_options.receiveTimeoutMs = value;
-        return TRUE;
-    default:
+    if (!platform::inet::setSessionOption(m_options, option, value)) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
+    return TRUE;
 }
 
 BOOL CInternetSession::QueryOption(DWORD option, DWORD& value) const {
-    switch (option) {
-    case INTERNET_OPTION_CONNECT_TIMEOUT:
-        value = m_options.connectTimeoutMs;
-        return TRUE;
-    case INTERNET_OPTION_RECEIVE_TIMEOUT:
-        value = m_options.receiveTimeoutMs;
-        return TRUE;
-    default:
+    const auto current = platform::inet::sessionOption(m_options, option);
+    if (!current) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
+    value = *current;
+    return TRUE;
 }
 
 CHttpConnection* CInternetSession::GetHttpConnection(LPCWSTR server, INTERNET_PORT port,

@@ -11,6 +11,30 @@ SessionOptions& defaultSessionOptions() {
     return options;
 }
 
+bool setSessionOption(SessionOptions& options, DWORD option, DWORD value) {
+    switch (option) {
+    case INTERNET_OPTION_CONNECT_TIMEOUT:
+        options.connectTimeoutMs = value;
+        return true;
+    case INTERNET_OPTION_RECEIVE_TIMEOUT:
+        options.receiveTimeoutMs = value;
+        return true;
+    default:
+        return false;
+    }
+}
+
+std::optional<DWORD> sessionOption(const SessionOptions& options, DWORD option) {
+    switch (option) {
+    case INTERNET_OPTION_CONNECT_TIMEOUT:
+        return options.connectTimeoutMs;
+    case INTERNET_OPTION_RECEIVE_TIMEOUT:
+        return options.receiveTimeoutMs;
+    default:
+        return std::nullopt;
+    }
+}
+
 } // namespace platform::inet
 
 BOOL InternetSetOptionW(HINTERNET internet, DWORD option, LPVOID buffer, DWORD bufferLength) {
@@ -21,16 +45,9 @@ BOOL InternetSetOptionW(HINTERNET internet, DWORD option, LPVOID buffer, DWORD b
     }
     DWORD value = 0;
     std::memcpy(&value, buffer, sizeof value);
-    auto& defaults = platform::inet::defaultSessionOptions();
-    switch (option) {
-    case INTERNET_OPTION_CONNECT_TIMEOUT:
-        defaults.connectTimeoutMs = value;
-        return TRUE;
-    case INTERNET_OPTION_RECEIVE_TIMEOUT:
-        defaults.receiveTimeoutMs = value;
-        return TRUE;
-    default:
+    if (!platform::inet::setSessionOption(platform::inet::defaultSessionOptions(), option, value)) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
+    return TRUE;
 }

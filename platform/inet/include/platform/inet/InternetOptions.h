@@ -2,6 +2,8 @@
 
 #include "platform/base/WinTypes.h"
 
+#include <optional>
+
 using HINTERNET = void*;
 
 constexpr DWORD INTERNET_OPTION_CONNECT_TIMEOUT = 2;
@@ -21,5 +23,9 @@ struct SessionOptions {
 
 // The defaults a new session starts from.
 SessionOptions& defaultSessionOptions();
+
+// Sets or reads one of the options above; false (or nothing) for an option it does not hold.
+bool setSessionOption(SessionOptions& options, DWORD option, DWORD value);
+std::optional<DWORD> sessionOption(const SessionOptions& options, DWORD option);
 
 } // namespace platform::inet
