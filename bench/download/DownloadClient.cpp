@@ -5,7 +5,7 @@
 #include "launch/LauncherFetch.h"
 #include "launch/LauncherUrl.h"
 
-#include "platform/kernel/Utf16.h"
+#include "platform/base/Utf16.h"
 
 #include <chrono>
 #include <clocale>

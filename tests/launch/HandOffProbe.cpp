@@ -14,7 +14,7 @@
 
 #include "platform/backend/headless/HeadlessBackend.h"
 #include "platform/inet/InternetOptions.h"
-#include "platform/kernel/Utf16.h"
+#include "platform/base/Utf16.h"
 #include "platform/user/Backend.h"
 #include "platform/user/MessageLoop.h"
 

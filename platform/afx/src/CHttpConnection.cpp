@@ -2,7 +2,7 @@
 
 #include "platform/afx/CHttpFile.h"
 #include "platform/afx/CInternetSession.h"
-#include "platform/kernel/Utf16.h"
+#include "platform/base/Utf16.h"
 
 CHttpConnection::CHttpConnection(CInternetSession* session, LPCWSTR server, INTERNET_PORT port)
     : m_session(session), m_server(server), m_port(port) {}

@@ -1,6 +1,6 @@
 #include "platform/afx/CString.h"
 
-#include "platform/kernel/Utf16.h"
+#include "platform/base/Utf16.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "platform/kernel/CodePage.h"
 
 #include "platform/kernel/LastError.h"
-#include "platform/kernel/Utf16.h"
+#include "platform/base/Utf16.h"
 
 #include <bit>
 #include <cerrno>

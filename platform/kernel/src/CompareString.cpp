@@ -1,7 +1,7 @@
 #include "platform/kernel/CompareString.h"
 
 #include "platform/kernel/LastError.h"
-#include "platform/kernel/Utf16.h"
+#include "platform/base/Utf16.h"
 
 #include <cstring>
 #include <string>

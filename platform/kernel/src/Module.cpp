@@ -1,7 +1,7 @@
 #include "platform/kernel/Module.h"
 
 #include "platform/kernel/LastError.h"
-#include "platform/kernel/Utf16.h"
+#include "platform/base/Utf16.h"
 
 #include <algorithm>
 #include <filesystem>

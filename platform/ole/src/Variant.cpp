@@ -1,6 +1,6 @@
 #include "platform/ole/Variant.h"
 
-#include "platform/kernel/Utf16.h"
+#include "platform/base/Utf16.h"
 
 #include <charconv>
 #include <cmath>

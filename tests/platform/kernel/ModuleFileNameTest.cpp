@@ -1,6 +1,6 @@
 #include "platform/kernel/LastError.h"
 #include "platform/kernel/Module.h"
-#include "platform/kernel/Utf16.h"
+#include "platform/base/Utf16.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

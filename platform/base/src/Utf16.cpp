@@ -1,4 +1,4 @@
-#include "platform/kernel/Utf16.h"
+#include "platform/base/Utf16.h"
 
 namespace platform {
 
