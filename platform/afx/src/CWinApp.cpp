@@ -1,6 +1,7 @@
 #include "platform/afx/CWinApp.h"
 
 #include "platform/kernel/Module.h"
+#include "platform/kernel/Resources.h"
 
 #include <vector>
 
@@ -45,4 +46,8 @@ CWinApp* AfxGetApp() {
 
 LPCWSTR AfxGetAppName() {
     return g_app ? g_app->m_pszAppName : u"";
+}
+
+HINSTANCE AfxGetResourceHandle() {
+    return platform::executableResourceModule();
 }

@@ -26,3 +26,6 @@ private:
 
 CWinApp* AfxGetApp();
 LPCWSTR AfxGetAppName();
+
+// The module whose resources the application's windows and artwork come from: the executable's.
+HINSTANCE AfxGetResourceHandle();
