@@ -3,6 +3,7 @@
 #include "PngDecoder.h"
 #include "platform/gdiplus/Startup.h"
 
+#include <cairo.h>
 #include <vector>
 
 namespace Gdiplus {
@@ -46,6 +47,8 @@ Image::Image(IStream* stream, BOOL /*useEmbeddedColorManagement*/) : m_stream(st
 }
 
 Image::~Image() {
+    if (m_surface)
+        cairo_surface_destroy(m_surface);
     if (m_stream)
         m_stream->Release();
 }
@@ -70,6 +73,24 @@ UINT Image::GetHeight() {
         return 0;
     }
     return static_cast<UINT>(m_pixels.height);
+}
+
+} // namespace Gdiplus
+
+namespace Gdiplus {
+
+_cairo_surface* Image::surface() {
+    if (!m_decoded)
+        return nullptr;
+    if (!m_surface) {
+        const int stride = cairo_format_stride_for_width(CAIRO_FORMAT_ARGB32, m_pixels.width);
+        if (stride != m_pixels.width * 4)
+            return nullptr;
+        m_surface = cairo_image_surface_create_for_data(
+            reinterpret_cast<unsigned char*>(m_pixels.pixels.data()), CAIRO_FORMAT_ARGB32,
+            m_pixels.width, m_pixels.height, stride);
+    }
+    return m_surface;
 }
 
 } // namespace Gdiplus

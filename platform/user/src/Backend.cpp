@@ -21,6 +21,10 @@ void installBackend(const BackendHooks& hooks) {
     BackendHooks merged = headless::hooks();
     if (hooks.messageBox)
         merged.messageBox = hooks.messageBox;
+    if (hooks.waitForInput)
+        merged.waitForInput = hooks.waitForInput;
+    if (hooks.windowChanged)
+        merged.windowChanged = hooks.windowChanged;
     table() = merged;
 }
 

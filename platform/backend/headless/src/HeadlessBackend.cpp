@@ -15,6 +15,7 @@ constexpr int kOk = 1;              // IDOK
 struct State {
     std::vector<MessageBoxRequest> shown;
     std::deque<int> answers;
+    std::deque<std::function<void()>> input;
 };
 
 State& state() {
@@ -24,6 +25,8 @@ State& state() {
 
 int messageBox(const MessageBoxRequest& request) {
     state().shown.push_back(request);
+    if (request.endedByQuit)
+        return 0;
     if (!state().answers.empty()) {
         const int answer = state().answers.front();
         state().answers.pop_front();
@@ -36,12 +39,35 @@ int messageBox(const MessageBoxRequest& request) {
     std::abort();
 }
 
+bool waitForInput() {
+    if (state().input.empty()) {
+        std::fprintf(stderr, "headless backend: a loop waits for input and none is scripted\n");
+        std::abort();
+    }
+    auto step = std::move(state().input.front());
+    state().input.pop_front();
+    step();
+    return true;
+}
+
+void windowChanged(HWND) {}
+
 } // namespace
 
 BackendHooks hooks() {
     BackendHooks table;
     table.messageBox = &messageBox;
+    table.waitForInput = &waitForInput;
+    table.windowChanged = &windowChanged;
     return table;
+}
+
+void scriptInput(std::function<void()> step) {
+    state().input.push_back(std::move(step));
+}
+
+std::size_t scriptedInputLeft() {
+    return state().input.size();
 }
 
 const std::vector<MessageBoxRequest>& shownMessageBoxes() {

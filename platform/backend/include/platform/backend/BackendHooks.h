@@ -15,12 +15,22 @@ struct MessageBoxRequest {
     std::u16string text;
     std::u16string caption;
     UINT type = 0;
+    // A quit was pending when the box was asked for: it ends at once, unanswered.
+    bool endedByQuit = false;
 };
 
 struct BackendHooks {
     // Shows a message box and waits until the user answers it; returns the command of the
     // button that answered it (IDOK, IDCANCEL, ...).
     int (*messageBox)(const MessageBoxRequest& request) = nullptr;
+
+    // Waits until something happens (input, a close request, ...) and feeds it to the model.
+    // Returns false when nothing ever will: a loop that waits then is stuck.
+    bool (*waitForInput)() = nullptr;
+
+    // A window's place, size, visibility, z-order or picture changed; a backend presenting the
+    // windows updates what it shows.
+    void (*windowChanged)(HWND window) = nullptr;
 };
 
 } // namespace platform

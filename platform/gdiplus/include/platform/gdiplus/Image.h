@@ -4,6 +4,8 @@
 #include "platform/gdiplus/Status.h"
 #include "platform/ole/Stream.h"
 
+struct _cairo_surface;
+
 namespace Gdiplus {
 
 // An image decoded from a stream of PNG bytes. It keeps a reference to the stream for as long as
@@ -24,11 +26,15 @@ public:
 
     // The decoded pixels, null when the image did not decode.
     const platform::gdiplus::PixelBuffer* pixels() const { return m_decoded ? &m_pixels : nullptr; }
+    // The pixels as a cairo surface (made on first use, kept with the image); null when the image
+    // did not decode.
+    _cairo_surface* surface();
 
 private:
     IStream* m_stream = nullptr;
     platform::gdiplus::PixelBuffer m_pixels;
     bool m_decoded = false;
+    _cairo_surface* m_surface = nullptr;
     mutable Status m_lastStatus = Ok;
 };
 

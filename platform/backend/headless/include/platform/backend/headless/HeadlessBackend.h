@@ -2,6 +2,7 @@
 
 #include "platform/backend/BackendHooks.h"
 
+#include <functional>
 #include <vector>
 
 namespace platform::headless {
@@ -17,5 +18,10 @@ void clearShownMessageBoxes();
 // scripted answer is answered with that button; any other box without an answer aborts the
 // process with a message, since nobody would ever answer it.
 void scriptMessageBoxAnswer(int command);
+
+// Things the (pretend) user does, in order: each runs when a loop of the model waits for input.
+// A loop that waits when none is left fails the test: it aborts the process with a message.
+void scriptInput(std::function<void()> step);
+std::size_t scriptedInputLeft();
 
 } // namespace platform::headless
