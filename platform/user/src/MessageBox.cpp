@@ -1,6 +1,7 @@
 #include "platform/user/MessageBox.h"
 
 #include "platform/user/Backend.h"
+#include "platform/user/MessageLoop.h"
 
 int MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type) {
     platform::MessageBoxRequest request;
@@ -8,6 +9,8 @@ int MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type) {
     request.text = text ? text : u"";
     request.caption = caption ? caption : u"Error";
     request.type = type;
+    // A box asked for while a quit is pending ends at once, like every loop then.
+    request.endedByQuit = platform::user::pendingQuit().has_value();
     const auto& hooks = platform::user::backend();
     return hooks.messageBox(request);
 }

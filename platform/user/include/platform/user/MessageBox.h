@@ -14,6 +14,6 @@ constexpr int IDCANCEL = 2;
 constexpr int IDYES = 6;
 constexpr int IDNO = 7;
 
-// Shows a modal message box and returns the command of the button that closed it; 0 on bad
-// arguments. A null caption shows "Error".
+// Shows a modal message box and returns the command of the button that closed it. While a quit
+// is pending the box ends at once and returns 0. A null caption shows "Error".
 int MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type);

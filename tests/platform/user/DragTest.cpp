@@ -1,0 +1,57 @@
+#include "tests/platform/user/RecordingWindow.h"
+
+#include "platform/user/Screen.h"
+#include "platform/user/Windows.h"
+
+#include <gtest/gtest.h>
+
+using platform::user::PointerAction;
+using platform::user::pointerEvent;
+using testing_support::Received;
+using testing_support::WindowRecorder;
+
+TEST(CaptionDrag, HitTestPrecedesThePressAndEachStepMovesTheWindowOnce) {
+    WindowRecorder recorder;
+    HWND window = recorder.create(RECT{100, 100, 300, 200});
+    recorder.answer(window, WM_NCHITTEST, [](WPARAM, LPARAM) { return HTCAPTION; });
+    recorder.clear();
+
+    pointerEvent(PointerAction::Move, 150, 150);
+    pointerEvent(PointerAction::Press, 150, 150);
+    pointerEvent(PointerAction::Move, 160, 155);
+    pointerEvent(PointerAction::Move, 175, 170);
+    pointerEvent(PointerAction::Release, 180, 170);
+    pointerEvent(PointerAction::Move, 180, 170);
+
+    const std::vector<UINT> watched{WM_NCHITTEST, WM_SETCURSOR, WM_NCMOUSEMOVE, WM_NCLBUTTONDOWN, WM_MOVE,
+                                    WM_MOUSEMOVE, WM_LBUTTONDOWN};
+    EXPECT_EQ(recorder.messagesOf(window, watched),
+              (std::vector<UINT>{WM_NCHITTEST, WM_SETCURSOR, WM_NCMOUSEMOVE,    // hover before the press
+                                 WM_NCHITTEST, WM_SETCURSOR, WM_NCLBUTTONDOWN,  // the press starts the drag
+                                 WM_MOVE, WM_MOVE, WM_MOVE,                     // one move per step, no hit tests
+                                 WM_NCHITTEST, WM_SETCURSOR, WM_NCMOUSEMOVE})); // after the release
+    const auto moves = recorder.received({WM_MOVE});
+    ASSERT_EQ(moves.size(), 3u);
+    EXPECT_EQ(moves[0].lParam, MAKELPARAM(110, 105));
+    EXPECT_EQ(moves[2].lParam, MAKELPARAM(130, 120));
+    RECT r;
+    GetWindowRect(window, &r);
+    EXPECT_EQ(r, (RECT{130, 120, 330, 220}));
+}
+
+TEST(CaptionDrag, ClientAreaGetsClientMessagesAndTheCaptureKeepsThem) {
+    WindowRecorder recorder;
+    HWND window = recorder.create(RECT{0, 0, 100, 100});
+    HWND other = recorder.create(RECT{200, 0, 300, 100});
+    recorder.clear();
+    pointerEvent(PointerAction::Press, 10, 20);
+    SetCapture(window);
+    pointerEvent(PointerAction::Move, 250, 50); // over the other window, yet to the capture
+    pointerEvent(PointerAction::Release, 250, 50);
+    ReleaseCapture();
+    const auto clientMessages = recorder.received({WM_LBUTTONDOWN, WM_MOUSEMOVE, WM_LBUTTONUP});
+    EXPECT_EQ(clientMessages, (std::vector<Received>{{window, WM_LBUTTONDOWN, 0, MAKELPARAM(10, 20)},
+                                                     {window, WM_MOUSEMOVE, 0, MAKELPARAM(250, 50)},
+                                                     {window, WM_LBUTTONUP, 0, MAKELPARAM(250, 50)}}));
+    EXPECT_TRUE(recorder.messagesOf(other, {WM_NCHITTEST}).empty());
+}
