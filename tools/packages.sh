@@ -24,4 +24,5 @@ require_packages() {
 
 # What building the program and its tests needs.
 BUILD_PACKAGES=(g++ cmake make pkg-config libcurl4-openssl-dev libjsoncpp-dev libcpp-httplib-dev
-    libssl-dev zlib1g-dev libbrotli-dev libgtest-dev libgmock-dev util-linux libgtk-3-dev)
+    libssl-dev zlib1g-dev libbrotli-dev libgtest-dev libgmock-dev util-linux libgtk-3-dev libpng-dev
+    libcairo2-dev libpango1.0-dev)

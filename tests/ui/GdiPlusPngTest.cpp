@@ -8,6 +8,7 @@
 #include "platform/afx/CWinApp.h"
 #include "platform/gdiplus/Startup.h"
 #include "platform/kernel/Resources.h"
+#include "platform/user/Layered.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -26,6 +27,8 @@ public:
         s_damaged = platform::registerResourceModule(m_entries);
         Gdiplus::GdiplusStartupInput input;
         Gdiplus::GdiplusStartup(&m_token, &input, nullptr);
+        // What the application object's start does for the layered windows.
+        platform::user::registerUser32Library();
     }
     static HMODULE damaged() { return s_damaged; }
 

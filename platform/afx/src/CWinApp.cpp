@@ -2,6 +2,7 @@
 
 #include "platform/kernel/Module.h"
 #include "platform/kernel/Resources.h"
+#include "platform/user/Layered.h"
 
 #include <vector>
 
@@ -28,6 +29,7 @@ std::u16string executableName() {
 
 CWinApp::CWinApp(LPCWSTR appName) : m_appName(appName ? appName : executableName()) {
     m_pszAppName = m_appName.c_str();
+    platform::user::registerUser32Library();
     g_app = this;
 }
 

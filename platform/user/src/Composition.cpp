@@ -3,6 +3,7 @@
 
 #include "WindowTree.h"
 #include "platform/gdi/Surfaces.h"
+#include "platform/kernel/Library.h"
 #include "platform/user/Painting.h"
 #include "platform/user/Windows.h"
 
@@ -240,3 +241,14 @@ BOOL SetLayeredWindowAttributes(HWND handle, COLORREF key, BYTE alpha, DWORD fla
     notifyChanged(w);
     return TRUE;
 }
+
+namespace platform::user {
+
+void registerUser32Library() {
+    platform::registerLibrary(
+        u"User32.DLL",
+        {{"UpdateLayeredWindow", reinterpret_cast<FARPROC>(&UpdateLayeredWindow)},
+         {"SetLayeredWindowAttributes", reinterpret_cast<FARPROC>(&SetLayeredWindowAttributes)}});
+}
+
+} // namespace platform::user

@@ -30,3 +30,8 @@ BOOL SetLayeredWindowAttributes(HWND window, COLORREF key, BYTE alpha, DWORD fla
 using PFN_UpdateLayeredWindow = BOOL (*)(HWND, HDC, POINT*, SIZE*, HDC, POINT*, COLORREF,
                                          BLENDFUNCTION*, DWORD);
 using PFN_SetLayeredWindowAttributes = BOOL (*)(HWND, COLORREF, BYTE, DWORD);
+
+namespace platform::user {
+// Makes the layered-window entry points loadable from "User32.DLL" (start-up does it once).
+void registerUser32Library();
+} // namespace platform::user
