@@ -46,7 +46,10 @@ void paintWindow(Window* window) {
             paintWindow(*it);
 }
 
+std::uint64_t g_paintedTrees = 0;
+
 void paintTree(Window* top) {
+    ++g_paintedTrees;
     cairo_surface_t* surface = surfaceFor(top);
     cairo_t* cr = cairo_create(surface);
     cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
@@ -59,6 +62,10 @@ void paintTree(Window* top) {
 }
 
 } // namespace
+
+std::uint64_t paintedTrees() {
+    return g_paintedTrees;
+}
 
 void paintPendingWindows() {
     // Painting may create or destroy windows: take the list first and check each as it comes.

@@ -6,6 +6,8 @@
 #include "platform/gdi/Gdi.h"
 #include "platform/user/WinUser.h"
 
+#include <cstdint>
+
 struct PAINTSTRUCT {
     HDC hdc;
     BOOL fErase;
@@ -25,4 +27,6 @@ BOOL UpdateWindow(HWND window);
 namespace platform::user {
 // Paints every window that asked for it.
 void paintPendingWindows();
+// How many times a top-level window (with its children) has been painted so far.
+std::uint64_t paintedTrees();
 } // namespace platform::user
