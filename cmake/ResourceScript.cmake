@@ -33,7 +33,7 @@ file(WRITE "${OUTPUT}.tmp" "// Generated from the files under res/; edit those i
 namespace {
 ${arrays}} // namespace
 
-std::span<const platform::ResourceEntry> tarnwickResources() {
+std::span<const platform::ResourceEntry> generatedResources() {
     static const platform::ResourceEntry entries[] = {
 ${table}    };
     return entries;

@@ -25,7 +25,7 @@ struct GdiObject {
     COLORREF colour = 0;
     // Font
     std::u16string face;
-    int tenthsOfPoint = 0;
+    double pixelHeight = 12;
     bool bold = false;
 
     ~GdiObject() {

@@ -143,7 +143,12 @@ void pointerEvent(PointerAction action, int x, int y) {
         return;
     }
     Window* target = deepestAt(top, x, y);
-    const LRESULT hit = SendMessageW(target->handle(), WM_NCHITTEST, 0, MAKELPARAM(x, y));
+    LRESULT hit = SendMessageW(target->handle(), WM_NCHITTEST, 0, MAKELPARAM(x, y));
+    // A child that calls itself transparent passes the pointer to its parent.
+    while (hit == HTTRANSPARENT && windowOf(target->handle()) && target->isChild()) {
+        target = target->parent;
+        hit = SendMessageW(target->handle(), WM_NCHITTEST, 0, MAKELPARAM(x, y));
+    }
     if (!windowOf(target->handle()))
         return;
     const UINT message = clientMessage(action);

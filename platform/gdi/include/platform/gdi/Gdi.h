@@ -61,5 +61,45 @@ BOOL StretchBlt(HDC dest, int x, int y, int width, int height, HDC source, int s
 // Fills with the brush's colour, fully opaque; a null brush fills nothing.
 int FillRect(HDC dc, const RECT* rect, HBRUSH brush);
 int SetBkMode(HDC dc, int mode);
+
+// Fonts by face and height; a face the system lacks falls back to one that has the characters
+// (a CJK face for Chinese text).
+constexpr LONG FW_NORMAL = 400;
+constexpr LONG FW_BOLD = 700;
+struct LOGFONTW {
+    LONG lfHeight; // negative: the character height in pixels; positive: the cell height
+    LONG lfWidth;
+    LONG lfEscapement;
+    LONG lfOrientation;
+    LONG lfWeight;
+    BYTE lfItalic;
+    BYTE lfUnderline;
+    BYTE lfStrikeOut;
+    BYTE lfCharSet;
+    BYTE lfOutPrecision;
+    BYTE lfClipPrecision;
+    BYTE lfQuality;
+    BYTE lfPitchAndFamily;
+    WCHAR lfFaceName[32];
+};
+HFONT CreateFontIndirectW(const LOGFONTW* font);
+
+// Text in the context's font and text colour, over its background colour in OPAQUE mode.
+constexpr UINT DT_LEFT = 0x0000;
+constexpr UINT DT_CENTER = 0x0001;
+constexpr UINT DT_RIGHT = 0x0002;
+constexpr UINT DT_VCENTER = 0x0004;
+constexpr UINT DT_WORDBREAK = 0x0010;
+constexpr UINT DT_SINGLELINE = 0x0020;
+constexpr UINT DT_CALCRECT = 0x0400;
+int DrawTextW(HDC dc, LPCWSTR text, int length, RECT* rect, UINT format);
+
+struct TEXTMETRICW {
+    LONG tmHeight;
+    LONG tmAscent;
+    LONG tmDescent;
+    LONG tmAveCharWidth;
+};
+BOOL GetTextMetricsW(HDC dc, TEXTMETRICW* metrics);
 COLORREF SetTextColor(HDC dc, COLORREF colour);
 COLORREF SetBkColor(HDC dc, COLORREF colour);
