@@ -2,6 +2,7 @@
 
 #include "platform/gdi/Surfaces.h"
 
+#include <cstring>
 #include <unordered_set>
 
 namespace platform::gdi {
@@ -106,6 +107,20 @@ int backgroundModeOf(HDC handle) {
 HFONT fontOf(HDC handle) {
     DeviceContext* dc = contextOf(handle);
     return dc && dc->font ? reinterpret_cast<HFONT>(dc->font) : nullptr;
+}
+
+HBITMAP createBitmap(int width, int height, const std::uint32_t* pixels) {
+    HBITMAP handle = CreateCompatibleBitmap(nullptr, width, height);
+    cairo_surface_t* surface = bitmapSurface(handle);
+    if (!surface)
+        return nullptr;
+    auto* data = cairo_image_surface_get_data(surface);
+    const int stride = cairo_image_surface_get_stride(surface);
+    for (int y = 0; y < height; ++y)
+        std::memcpy(data + y * stride, pixels + static_cast<std::size_t>(y) * width,
+                    static_cast<std::size_t>(width) * 4);
+    cairo_surface_mark_dirty(surface);
+    return handle;
 }
 
 std::size_t liveObjects() {

@@ -6,6 +6,7 @@
 #include "platform/gdi/Gdi.h"
 
 #include <cairo.h>
+#include <cstdint>
 
 namespace platform::gdi {
 
@@ -28,6 +29,9 @@ bool brushColour(HBRUSH brush, COLORREF& colour);
 COLORREF textColourOf(HDC dc);
 int backgroundModeOf(HDC dc);
 HFONT fontOf(HDC dc);
+
+// A bitmap holding the pixels (premultiplied 0xAARRGGBB, row after row).
+HBITMAP createBitmap(int width, int height, const std::uint32_t* pixels);
 
 // How many device contexts and drawing objects exist (for tests that look for leaks).
 std::size_t liveObjects();
