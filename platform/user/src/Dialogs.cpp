@@ -34,6 +34,9 @@ std::map<HWND, DialogData>& dialogs() {
     return all;
 }
 
+// The data of the dialog being created, taken up by its first message.
+DialogData* g_pending = nullptr;
+
 DialogData* dataOf(HWND dialog) {
     const auto found = dialogs().find(dialog);
     return found == dialogs().end() ? nullptr : &found->second;
@@ -73,18 +76,21 @@ HWND createFromTemplate(const DialogTemplate& t, HWND parent, DLGPROC procedure,
     }
     const POINT base = baseUnitsOf(font);
     const RECT r = toPixels(base, t.x, t.y, t.cx, t.cy);
+    // The dialog's data is known from its first message on: its procedure sees its creation too.
+    DialogData pending;
+    pending.procedure = procedure;
+    pending.font = font;
+    pending.ownsFont = font != nullptr;
+    pending.baseUnits = base;
+    g_pending = &pending;
     HWND dialog = CreateWindowExW(t.exStyle, kDialogClass, t.title, t.style & ~WS_VISIBLE, r.left,
                                   r.top, width(r), height(r), parent, nullptr, nullptr, nullptr);
+    g_pending = nullptr;
     if (!dialog) {
         if (font)
             DeleteObject(font);
         return nullptr;
     }
-    DialogData& data = dialogs()[dialog];
-    data.procedure = procedure;
-    data.font = font;
-    data.ownsFont = font != nullptr;
-    data.baseUnits = base;
     for (WORD i = 0; i < t.itemCount; ++i) {
         const DialogItemTemplate& item = t.items[i];
         const RECT ir = toPixels(base, item.x, item.y, item.cx, item.cy);
@@ -182,6 +188,8 @@ BOOL EndDialog(HWND dialog, INT_PTR result) {
         return FALSE;
     data->ended = true;
     data->result = result;
+    // Wakes the dialog's loop, which sees the end once it has a message.
+    PostMessageW(dialog, WM_NULL, 0, 0);
     return TRUE;
 }
 
@@ -199,6 +207,10 @@ BOOL IsDialogMessageW(HWND dialog, MSG* message) {
 }
 
 LRESULT DefDlgProcW(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE && g_pending && !dataOf(dialog)) {
+        dialogs()[dialog] = *g_pending;
+        g_pending = nullptr;
+    }
     DialogData* data = dataOf(dialog);
     if (data && data->procedure) {
         const INT_PTR handled = data->procedure(dialog, message, wParam, lParam);

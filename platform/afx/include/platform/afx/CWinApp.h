@@ -4,6 +4,8 @@
 
 #include <string>
 
+class CWnd;
+
 constexpr DWORD AFX_RESTART_MANAGER_SUPPORT_RESTART = 0x01;
 
 // The application object. Exactly one exists; constructing it makes it the one AfxGetApp
@@ -18,6 +20,8 @@ public:
     virtual BOOL InitInstance();
 
     LPCWSTR m_pszAppName = nullptr;
+    // The application's main window while it runs.
+    CWnd* m_pMainWnd = nullptr;
     DWORD m_dwRestartManagerSupportFlags = 0;
 
 private:
