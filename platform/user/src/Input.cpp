@@ -5,6 +5,9 @@
 #include "platform/user/Messages.h"
 #include "platform/user/Windows.h"
 
+#include <chrono>
+#include <cstdlib>
+
 namespace platform::user {
 
 Window* captureWindow();
@@ -28,15 +31,38 @@ struct Tracking {
     POINT at{0, 0};
 };
 
+struct LastPress {
+    Window* window = nullptr;
+    POINT at{0, 0};
+    std::chrono::steady_clock::time_point when{};
+};
+
 struct InputState {
     Drag drag;
     Tracking tracking;
     POINT pointer{-1, -1};
+    LastPress lastPress;
 };
 
 InputState& input() {
     static InputState s;
     return s;
+}
+
+constexpr auto kDoubleClickTime = std::chrono::milliseconds(500);
+constexpr int kDoubleClickDistance = 4;
+
+// A second press soon after the first, close to it, on the same window of a class that asks for
+// double clicks, is a double click.
+UINT pressMessage(Window* target, int x, int y) {
+    LastPress& last = input().lastPress;
+    const auto now = std::chrono::steady_clock::now();
+    const bool isDouble = last.window == target && (target->classStyle & CS_DBLCLKS) &&
+                          now - last.when <= kDoubleClickTime &&
+                          std::abs(x - last.at.x) <= kDoubleClickDistance &&
+                          std::abs(y - last.at.y) <= kDoubleClickDistance;
+    last = isDouble ? LastPress{} : LastPress{target, POINT{x, y}, now};
+    return isDouble ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN;
 }
 
 // The deepest visible, enabled child of the top-level window under the point.
@@ -158,7 +184,9 @@ void pointerEvent(PointerAction action, int x, int y) {
         return;
     pointerOver(target, x, y);
     if (hit == HTCLIENT) {
-        SendMessageW(target->handle(), message, 0, clientPoint(target, x, y));
+        const UINT clientMessageToSend =
+            action == PointerAction::Press ? pressMessage(target, x, y) : message;
+        SendMessageW(target->handle(), clientMessageToSend, 0, clientPoint(target, x, y));
     } else if (hit != HTNOWHERE && hit != HTTRANSPARENT && hit != HTERROR) {
         const UINT nonClient = action == PointerAction::Press     ? WM_NCLBUTTONDOWN
                                : action == PointerAction::Release ? WM_NCLBUTTONUP
