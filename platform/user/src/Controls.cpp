@@ -1,5 +1,7 @@
 #include "platform/user/Dialogs.h"
 
+#include "ControlColours.h"
+
 #include "platform/user/Messages.h"
 #include "platform/user/Painting.h"
 #include "platform/user/Windows.h"
@@ -143,13 +145,7 @@ void paintStatic(HWND label, const ControlData& data) {
     HBRUSH brush = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(label), WM_CTLCOLORSTATIC,
                                                          reinterpret_cast<WPARAM>(dc),
                                                          reinterpret_cast<LPARAM>(label)));
-    if (brush) {
-        FillRect(dc, &client, brush);
-    } else {
-        HBRUSH face = CreateSolidBrush(RGB(240, 240, 240));
-        FillRect(dc, &client, face);
-        DeleteObject(face);
-    }
+    fillBackground(dc, client, brush);
     std::vector<WCHAR> text(1024);
     GetWindowTextW(label, text.data(), static_cast<int>(text.size()));
     const LONG style = GetWindowLongW(label, GWL_STYLE);

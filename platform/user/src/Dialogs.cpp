@@ -1,5 +1,7 @@
 #include "platform/user/Dialogs.h"
 
+#include "ControlColours.h"
+
 #include "WindowTree.h"
 #include "platform/base/ShowCommands.h"
 #include "platform/gdi/Surfaces.h"
@@ -234,13 +236,7 @@ LRESULT DefDlgProcW(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
             SendMessageW(dialog, WM_CTLCOLORDLG, wParam, reinterpret_cast<LPARAM>(dialog)));
         RECT client;
         GetClientRect(dialog, &client);
-        if (brush) {
-            FillRect(dc, &client, brush);
-        } else {
-            HBRUSH face = CreateSolidBrush(RGB(240, 240, 240));
-            FillRect(dc, &client, face);
-            DeleteObject(face);
-        }
+        platform::user::fillBackground(dc, client, brush);
         return 1;
     }
     case WM_SETFONT:
