@@ -6,12 +6,16 @@
 
 class CImpIDispatch;
 
-// The one application object. It holds what the program's parts share: the script bridge object
-// and the launch arguments of the game launcher.
+// The one application object. Start-up prepares the platform, runs the login window modally (the
+// program's whole life) and tears everything down in a fixed order. It holds what the program's
+// parts share: the script bridge object and the launch arguments of the game launcher.
 class CLoginApp : public CWinApp {
 public:
     CLoginApp();
     ~CLoginApp() override;
+
+    // Runs the program; returns FALSE, so the framework goes straight to its exit.
+    BOOL InitInstance() override;
 
     ULONG_PTR m_gdiplusToken = 0;
     // Owned; created and deleted by start-up.

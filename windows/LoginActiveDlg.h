@@ -1,16 +1,17 @@
 #pragma once
 
+#include "platform/afx/CDialog.h"
 #include "platform/afx/CString.h"
 
+class CLoginDlg;
+
 // The login overlay: the colour-keyed window on the login artwork that carries the browser and
-// the buttons. So far it holds what the login hand-off needs; its window arrives with the
-// browser.
-class CLoginActiveDlg {
+// the buttons (template 132). So far it holds what the login hand-off needs; its window, browser
+// and buttons arrive with the browser host.
+class CLoginActiveDlg : public CDialogEx {
 public:
-    CLoginActiveDlg() = default;
-    virtual ~CLoginActiveDlg() = default;
-    CLoginActiveDlg(const CLoginActiveDlg&) = delete;
-    CLoginActiveDlg& operator=(const CLoginActiveDlg&) = delete;
+    explicit CLoginActiveDlg(CLoginDlg* loginWindow = nullptr);
+    ~CLoginActiveDlg() override = default;
 
     // The login page's AppLogin call: logs the payload, turns it into launch arguments and hands
     // over to the game launcher.
@@ -18,4 +19,6 @@ public:
 
     // Ends the subscriptions to the loaded pages' links.
     void UnadviseAllLinks();
+
+    CLoginDlg* m_pLoginDlg;
 };

@@ -53,3 +53,8 @@ LPCWSTR AfxGetAppName() {
 HINSTANCE AfxGetResourceHandle() {
     return platform::executableResourceModule();
 }
+
+void CWinApp::SetRegistryKey(LPCWSTR key) {
+    m_registryKey = key ? key : u"";
+    m_pszRegistryKey = m_registryKey.c_str();
+}

@@ -12,7 +12,7 @@ public:
     CDC& operator=(const CDC&) = delete;
 
     static CDC* FromHandle(HDC dc);
-    HDC GetSafeHdc() const { return this ? m_hDC : nullptr; }
+    HDC GetSafeHdc() const { return m_hDC; }
     operator HDC() const { return GetSafeHdc(); }
 
     BOOL CreateCompatibleDC(CDC* dc);

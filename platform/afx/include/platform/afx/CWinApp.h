@@ -18,14 +18,18 @@ public:
     CWinApp& operator=(const CWinApp&) = delete;
 
     virtual BOOL InitInstance();
+    // The settings key; the program stores nothing under it.
+    void SetRegistryKey(LPCWSTR key);
 
     LPCWSTR m_pszAppName = nullptr;
+    LPCWSTR m_pszRegistryKey = nullptr;
     // The application's main window while it runs.
     CWnd* m_pMainWnd = nullptr;
     DWORD m_dwRestartManagerSupportFlags = 0;
 
 private:
     std::u16string m_appName;
+    std::u16string m_registryKey;
 };
 
 CWinApp* AfxGetApp();

@@ -5,6 +5,7 @@
 // handles gets the window's own default processing.
 
 #include "platform/afx/MessageMap.h"
+#include "platform/base/ShowCommands.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/user/Dialogs.h"
 #include "platform/user/WinUser.h"
@@ -52,7 +53,7 @@ public:
     static CWnd* FromHandle(HWND window);
     static CWnd* FromHandlePermanent(HWND window);
 
-    HWND GetSafeHwnd() const { return this ? m_hWnd : nullptr; }
+    HWND GetSafeHwnd() const { return m_hWnd; }
     operator HWND() const { return GetSafeHwnd(); }
 
     // Takes over an existing window: its messages come through this object from now on.
