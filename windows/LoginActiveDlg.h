@@ -15,7 +15,7 @@ public:
 
     // The login page's AppLogin call: logs the payload, turns it into launch arguments and hands
     // over to the game launcher.
-    void OnAppLogin(CString payload);
+    virtual void OnAppLogin(CString payload);
 
     // Ends the subscriptions to the loaded pages' links.
     void UnadviseAllLinks();

@@ -1,7 +1,6 @@
 #include "browser/ImpIDispatch.h"
 
 #include "tests/browser/RecordingOverlay.h"
-#include "windows/LoginActiveDlg.h"
 
 #include "platform/ole/Variant.h"
 
@@ -55,11 +54,8 @@ struct Call {
 
 class ScriptBridge : public ::testing::Test {
 protected:
-    void SetUp() override {
-        receivedLogins().clear();
-        bridge.m_pActiveDlg = &overlay;
-    }
-    CLoginActiveDlg overlay;
+    void SetUp() override { bridge.m_pActiveDlg = &overlay; }
+    CRecordingOverlay overlay;
     CImpIDispatch bridge;
 };
 
@@ -138,7 +134,7 @@ TEST_F(ScriptBridge, PropertyReadGivesWibbleAndNothingElseHasAnEffect) {
     EXPECT_EQ(Call().text(u"{}").invoke(bridge, 999, DISPATCH_METHOD, &result), S_OK);
     EXPECT_EQ(Call().invoke(bridge, 12345, DISPATCH_PROPERTYGET, nullptr), S_OK);
     EXPECT_EQ(result.vt, VT_EMPTY);
-    EXPECT_TRUE(receivedLogins().empty());
+    EXPECT_TRUE(overlay.received.empty());
 }
 
 TEST_F(ScriptBridge, AppLoginHandsTheLastTextArgumentToTheOverlay) {
@@ -152,7 +148,7 @@ TEST_F(ScriptBridge, AppLoginHandsTheLastTextArgumentToTheOverlay) {
     EXPECT_EQ(Call().text(u"first").text(u"second").invoke(bridge, 10001, DISPATCH_METHOD, &result),
               S_OK);
     EXPECT_EQ(result.vt, VT_EMPTY); // the script sees no return value
-    EXPECT_EQ(receivedLogins(),
+    EXPECT_EQ(overlay.received,
               (std::vector<std::u16string>{u"{\"uid\":\"1\"}", u"", u"before", u"second"}));
 }
 
@@ -165,5 +161,5 @@ TEST_F(ScriptBridge, AppLoginWithoutATextOrWithoutAnOverlayIsDropped) {
               S_OK);
     bridge.m_pActiveDlg = nullptr;
     EXPECT_EQ(Call().text(u"{}").invoke(bridge, 10001, DISPATCH_METHOD, nullptr), S_OK);
-    EXPECT_TRUE(receivedLogins().empty());
+    EXPECT_TRUE(overlay.received.empty());
 }

@@ -1,7 +1,13 @@
 #pragma once
 
+#include "windows/LoginActiveDlg.h"
+
 #include <string>
 #include <vector>
 
-// Every payload the overlay's login handler received, in order.
-std::vector<std::u16string>& receivedLogins();
+// An overlay whose login handler records the payloads instead of handing them over.
+class CRecordingOverlay : public CLoginActiveDlg {
+public:
+    void OnAppLogin(CString payload) override { received.push_back(payload.str()); }
+    std::vector<std::u16string> received;
+};
