@@ -161,6 +161,14 @@ std::uint32_t windowPixelAt(HWND handle, int x, int y) {
     return unpremultiply(shownPixel(w, x - r.left, y - r.top));
 }
 
+cairo_surface_t* windowSurface(HWND handle) {
+    Window* w = windowOf(handle);
+    if (!w || w->isChild())
+        return nullptr;
+    paintPendingWindows();
+    return shownSurface(w);
+}
+
 HWND windowFromScreenPoint(int x, int y) {
     paintPendingWindows();
     for (Window* w : topLevels()) {

@@ -495,3 +495,12 @@ int GetSystemMetrics(int index) {
         return 0;
     }
 }
+
+namespace platform::user {
+
+HICON iconOf(HWND window, bool big) {
+    const Window* w = windowOf(window);
+    return w ? w->icons[big ? 1 : 0] : nullptr;
+}
+
+} // namespace platform::user

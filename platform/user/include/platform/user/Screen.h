@@ -21,6 +21,11 @@ std::uint32_t screenPixel(int x, int y);
 // How a top-level window alone shows at a screen point: its straight 0xAARRGGBB, alpha 0 where
 // it is transparent (or not there).
 std::uint32_t windowPixelAt(HWND window, int x, int y);
+// The top-level window's picture as it shows (premultiplied, layering applied), for a backend
+// that presents it; owned by the window, valid until the window changes. Null for an unknown
+// window.
+cairo_surface_t* windowSurface(HWND window);
+
 // The topmost top-level window whose pixel at the point is not transparent.
 HWND windowFromScreenPoint(int x, int y);
 

@@ -51,5 +51,7 @@ std::vector<HWND> childWindows(HWND parent);
 bool isOnScreen(HWND window);
 // The top-level window a window belongs to.
 HWND topLevelOf(HWND window);
+// The icon the window was given with WM_SETICON (big or small), or null.
+HICON iconOf(HWND window, bool big);
 
 } // namespace platform::user

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/base/WinTypes.h"
+
+namespace platform::gtk {
+
+// Brings the GtkWindow of a top-level window of the model in line with it: made when the window
+// first shows, moved, sized, shown, hidden, stacked, shaped and redrawn as the model says.
+void syncWindow(HWND window);
+// The model's windows and their GtkWindows have been told of every change: redraws what waits.
+void flushWindows();
+
+} // namespace platform::gtk
