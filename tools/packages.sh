@@ -26,3 +26,6 @@ require_packages() {
 BUILD_PACKAGES=(g++ cmake make pkg-config libcurl4-openssl-dev libjsoncpp-dev libcpp-httplib-dev
     libssl-dev zlib1g-dev libbrotli-dev libgtest-dev libgmock-dev util-linux libgtk-3-dev libpng-dev
     libcairo2-dev libpango1.0-dev)
+
+# What running the program on a virtual screen, and its tests that drive real windows, need.
+DISPLAY_PACKAGES=(xvfb xauth xcompmgr xdotool x11-utils imagemagick fonts-wqy-microhei fonts-dejavu-core)

@@ -5,7 +5,9 @@
 #include "platform/user/Input.h"
 #include "platform/user/Screen.h"
 
+#include <X11/Xlib.h>
 #include <chrono>
+#include <gdk/gdkx.h>
 #include <gtk/gtk.h>
 
 namespace platform::gtk {
@@ -36,12 +38,24 @@ gboolean hoverTick(gpointer) {
     return G_SOURCE_CONTINUE;
 }
 
+int (*g_previousErrorHandler)(Display*, XErrorEvent*) = nullptr;
+
+// A window another program destroyed (a close by xdotool, a killed frame) may still be named by
+// requests already on their way: such errors are expected and must not end the program. Every
+// other error goes to GDK's own handler.
+int ignoreVanishedWindows(Display* display, XErrorEvent* error) {
+    if (error->error_code == BadWindow || error->error_code == BadDrawable)
+        return 0;
+    return g_previousErrorHandler ? g_previousErrorHandler(display, error) : 0;
+}
+
 } // namespace
 
 bool installGtkBackend() {
     gdk_set_allowed_backends("x11");
     if (!gtk_init_check(nullptr, nullptr))
         return false;
+    g_previousErrorHandler = XSetErrorHandler(&ignoreVanishedWindows);
     GdkRectangle area{0, 0, 1920, 1080};
     GdkMonitor* monitor = gdk_display_get_primary_monitor(gdk_display_get_default());
     if (!monitor)

@@ -82,11 +82,9 @@ gboolean onDelete(GtkWidget* widget, GdkEvent*, gpointer) {
 }
 
 // Another program destroyed the window (xdotool windowclose, a killed window manager frame):
-// that is a close request. Whatever GTK still does with the dead window fails harmlessly, so the
-// display's errors are trapped from now on rather than ending the program.
+// that is a close request. Nothing more is done with the dead window.
 gboolean onDestroyEvent(GtkWidget* widget, GdkEvent*, gpointer) {
     HWND window = modelWindowOf(widget);
-    gdk_x11_display_error_trap_push(gdk_display_get_default());
     if (window) {
         presented()[window].gone = true;
         platform::user::closeRequest(window);

@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# The real program on a virtual screen (Xvfb with xcompmgr): the login window appears centred at
+# its artwork's size with its title, its transparent corners show the screen behind it, a drag on
+# the artwork moves it by the drag, and a close request ends the program with exit code 0.
+set -euo pipefail
+login=$1
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAILED: $*" >&2; exit 1; }
+
+exec {displayfd}<> <(:)
+Xvfb -displayfd "$displayfd" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+read -r -t 10 number <&"$displayfd" || fail "Xvfb did not start"
+export DISPLAY=":$number"
+xcompmgr >/dev/null 2>&1 &
+pids+=($!)
+
+(cd "$work" && exec "$login") &
+program=$!
+pids+=("$program")
+window=
+for _ in $(seq 1 100); do
+    window=$(xdotool search --onlyvisible --name "Tarnwick0.1" 2>/dev/null | head -n 1 || true)
+    [ -n "$window" ] && break
+    sleep 0.1
+done
+[ -n "$window" ] || fail "the login window did not appear"
+sleep 1
+
+geometry() { xdotool getwindowgeometry "$window" | tr -d '\n' | sed -E 's/.*Position: ([0-9]+),([0-9]+).*Geometry: ([0-9]+x[0-9]+).*/\1 \2 \3/'; }
+[ "$(geometry)" = "293 177 1334x725" ] || fail "window at '$(geometry)', expected centred 1334x725"
+[ "$(xdotool getwindowname "$window")" = "Tarnwick0.1折" ] || fail "title '$(xdotool getwindowname "$window")'"
+
+pixel() { convert "$work/screen.png" -format "%[pixel:p{$1,$2}]" info:; }
+import -window root "$work/screen.png"
+behind=$(pixel 5 5)
+[ "$(pixel 294 178)" = "$behind" ] || fail "the artwork's corner is not transparent: $(pixel 294 178) vs $behind"
+[ "$(pixel 960 540)" != "$behind" ] || fail "the artwork is not drawn"
+
+xdotool mousemove 900 500 mousedown 1 mousemove 950 520 mousemove 1000 540 mouseup 1
+sleep 0.5
+[ "$(geometry)" = "393 217 1334x725" ] || fail "after the drag the window is at '$(geometry)', expected 393 217"
+
+xdotool windowclose "$window"
+for _ in $(seq 1 100); do
+    kill -0 "$program" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$program" 2>/dev/null && fail "the program did not end on the close request"
+set +e
+wait "$program"
+code=$?
+set -e
+[ "$code" -eq 0 ] || fail "exit code $code, expected 0"
+echo "1 passed, 0 failed"
