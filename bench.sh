@@ -9,7 +9,7 @@ if [ -z "$name" ] || [ ! -x "bench/$name/run.sh" ]; then
     exit 2
 fi
 . tools/packages.sh
-require_packages "${BUILD_PACKAGES[@]}" curl bc
+require_packages "${BUILD_PACKAGES[@]}" "${DISPLAY_PACKAGES[@]}" curl bc
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DTARNWICK_BENCH=ON -DTARNWICK_TESTS=OFF >/dev/null
 cmake --build build-bench -j2 >/dev/null
 exec "bench/$name/run.sh" "$PWD/build-bench"
