@@ -120,3 +120,23 @@ TEST(LoginWindow, WithoutUsableArtworkKeepsItsTemplateSizeAndShowsNoMessage) {
     EXPECT_EQ(dialog.DoModal(), IDOK);
     EXPECT_TRUE(platform::headless::shownMessageBoxes().empty());
 }
+
+TEST(LoginWindow, HidesShowsAndMovesByProgramWithoutTakingTheLead) {
+    startPlatform(tarnwickResources());
+    CLoginDlg dialog;
+    scriptInput([&] {
+        ShowWindow(dialog.m_hWnd, SW_HIDE);
+        EXPECT_FALSE(IsWindowVisible(dialog.m_hWnd));
+        EXPECT_EQ(platform::user::windowFromScreenPoint(293 + 667, 177 + 400), nullptr);
+        ShowWindow(dialog.m_hWnd, SW_SHOWNORMAL);
+        EXPECT_EQ(platform::user::windowFromScreenPoint(293 + 667, 177 + 400), dialog.m_hWnd);
+        // A move by the program is no drag: the login window does not take the lead.
+        MoveWindow(dialog.m_hWnd, 10, 20, 1334, 725, TRUE);
+        EXPECT_EQ(dialog.m_bLoginLeads, 0);
+        RECT r;
+        GetWindowRect(dialog.m_hWnd, &r);
+        EXPECT_EQ(r, (RECT{10, 20, 10 + 1334, 20 + 725}));
+        platform::user::closeRequest(dialog.m_hWnd);
+    });
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+}

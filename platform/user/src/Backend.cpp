@@ -25,6 +25,8 @@ void installBackend(const BackendHooks& hooks) {
         merged.waitForInput = hooks.waitForInput;
     if (hooks.windowChanged)
         merged.windowChanged = hooks.windowChanged;
+    if (hooks.cursorChanged)
+        merged.cursorChanged = hooks.cursorChanged;
     table() = merged;
 }
 

@@ -3,6 +3,7 @@
 #include "WindowTree.h"
 #include "platform/base/ShowCommands.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/user/Input.h"
 #include "platform/user/Messages.h"
 #include "platform/user/Painting.h"
 
@@ -71,6 +72,10 @@ LRESULT DefWindowProcW(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) 
             break;
         }
         return 0;
+    case WM_SETCURSOR:
+        // Unless the window chose a shape, the pointer is the arrow.
+        SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+        return FALSE;
     case WM_NCLBUTTONDOWN:
         // A press on the caption moves the window until the button is released.
         if (static_cast<LRESULT>(wParam) == HTCAPTION)

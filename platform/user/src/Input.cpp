@@ -2,6 +2,7 @@
 #include "platform/user/Screen.h"
 
 #include "WindowTree.h"
+#include "platform/user/Backend.h"
 #include "platform/user/Messages.h"
 #include "platform/user/Windows.h"
 
@@ -249,4 +250,25 @@ BOOL TrackMouseEvent(TRACKMOUSEEVENT* track) {
 
 BOOL _TrackMouseEvent(TRACKMOUSEEVENT* track) {
     return TrackMouseEvent(track);
+}
+
+namespace {
+HCURSOR g_cursor = nullptr;
+} // namespace
+
+HCURSOR LoadCursorW(HINSTANCE instance, LPCWSTR name) {
+    // Only the system's shapes exist: a cursor is the shape's identifier.
+    if (instance || (name != IDC_ARROW && name != IDC_HAND))
+        return nullptr;
+    return reinterpret_cast<HCURSOR>(const_cast<LPWSTR>(name));
+}
+
+HCURSOR SetCursor(HCURSOR cursor) {
+    const HCURSOR previous = g_cursor;
+    g_cursor = cursor;
+    if (cursor != previous)
+        if (auto hook = platform::user::backend().cursorChanged)
+            hook(reinterpret_cast<LPCWSTR>(cursor) == IDC_HAND ? platform::PointerShape::Hand
+                                                               : platform::PointerShape::Arrow);
+    return previous;
 }

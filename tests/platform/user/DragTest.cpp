@@ -1,5 +1,7 @@
 #include "tests/platform/user/RecordingWindow.h"
 
+#include "platform/backend/headless/HeadlessBackend.h"
+#include "platform/user/Input.h"
 #include "platform/user/Screen.h"
 #include "platform/user/Windows.h"
 
@@ -89,4 +91,20 @@ TEST(Pointer, QuickSecondPressIsADoubleClickOnlyForWindowsThatAskForIt) {
               (std::vector<UINT>{WM_LBUTTONDOWN, WM_LBUTTONDOWN}));
     EXPECT_EQ(seen, (std::vector<UINT>{WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_LBUTTONDOWN}));
     DestroyWindow(asking);
+}
+
+TEST(Pointer, WindowsChooseThePointersShapeWhenAsked) {
+    WindowRecorder recorder;
+    HWND hand = recorder.create(RECT{0, 0, 100, 100});
+    recorder.create(RECT{200, 0, 300, 100});
+    recorder.answer(hand, WM_SETCURSOR, [](WPARAM, LPARAM) {
+        SetCursor(LoadCursorW(nullptr, IDC_HAND));
+        return LRESULT{TRUE};
+    });
+    EXPECT_EQ(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(12345))),
+              nullptr);
+    pointerEvent(PointerAction::Move, 50, 50);
+    EXPECT_EQ(platform::headless::currentCursor(), platform::PointerShape::Hand);
+    pointerEvent(PointerAction::Move, 250, 50);
+    EXPECT_EQ(platform::headless::currentCursor(), platform::PointerShape::Arrow);
 }

@@ -28,6 +28,10 @@ void windowChanged(HWND window) {
     syncWindow(window);
 }
 
+void cursorChanged(PointerShape shape) {
+    setPointerShape(shape == PointerShape::Hand);
+}
+
 // Time for the pointer's hover detection passes as it passes.
 gboolean hoverTick(gpointer) {
     static Clock::time_point last = Clock::now();
@@ -67,6 +71,7 @@ bool installGtkBackend() {
     hooks.messageBox = &messageBox;
     hooks.waitForInput = &waitForInput;
     hooks.windowChanged = &windowChanged;
+    hooks.cursorChanged = &cursorChanged;
     platform::user::installBackend(hooks);
     g_timeout_add(50, &hoverTick, nullptr);
     return true;

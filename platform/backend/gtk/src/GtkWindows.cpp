@@ -235,6 +235,17 @@ void syncWindow(HWND window) {
     gtk_widget_queue_draw(p.widget);
 }
 
+void setPointerShape(bool hand) {
+    GdkDisplay* display = gdk_display_get_default();
+    GdkCursor* cursor = gdk_cursor_new_from_name(display, hand ? "pointer" : "default");
+    for (auto& [hwnd, p] : presented())
+        if (!p.gone)
+            if (GdkWindow* window = gtk_widget_get_window(p.widget))
+                gdk_window_set_cursor(window, cursor);
+    if (cursor)
+        g_object_unref(cursor);
+}
+
 void flushWindows() {
     for (auto& [hwnd, p] : presented())
         if (IsWindow(hwnd))

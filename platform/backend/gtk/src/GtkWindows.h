@@ -9,5 +9,7 @@ namespace platform::gtk {
 void syncWindow(HWND window);
 // The model's windows and their GtkWindows have been told of every change: redraws what waits.
 void flushWindows();
+// The pointer over the program's windows is the hand (true) or the arrow.
+void setPointerShape(bool hand);
 
 } // namespace platform::gtk

@@ -16,6 +16,7 @@ struct State {
     std::vector<MessageBoxRequest> shown;
     std::deque<int> answers;
     std::deque<std::function<void()>> input;
+    PointerShape cursor = PointerShape::Arrow;
 };
 
 State& state() {
@@ -52,6 +53,10 @@ bool waitForInput() {
 
 void windowChanged(HWND) {}
 
+void cursorChanged(PointerShape shape) {
+    state().cursor = shape;
+}
+
 } // namespace
 
 BackendHooks hooks() {
@@ -59,6 +64,7 @@ BackendHooks hooks() {
     table.messageBox = &messageBox;
     table.waitForInput = &waitForInput;
     table.windowChanged = &windowChanged;
+    table.cursorChanged = &cursorChanged;
     return table;
 }
 
@@ -80,6 +86,14 @@ void clearShownMessageBoxes() {
 
 void scriptMessageBoxAnswer(int command) {
     state().answers.push_back(command);
+}
+
+} // namespace platform::headless
+
+namespace platform::headless {
+
+PointerShape currentCursor() {
+    return state().cursor;
 }
 
 } // namespace platform::headless

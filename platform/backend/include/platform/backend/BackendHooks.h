@@ -10,6 +10,8 @@
 
 namespace platform {
 
+enum class PointerShape { Arrow, Hand };
+
 struct MessageBoxRequest {
     HWND owner = nullptr;
     std::u16string text;
@@ -31,6 +33,9 @@ struct BackendHooks {
     // A window's place, size, visibility, z-order or picture changed; a backend presenting the
     // windows updates what it shows.
     void (*windowChanged)(HWND window) = nullptr;
+
+    // The pointer's shape over the program's windows changed.
+    void (*cursorChanged)(PointerShape shape) = nullptr;
 };
 
 } // namespace platform

@@ -19,6 +19,12 @@ constexpr DWORD HOVER_DEFAULT = 0xFFFFFFFF;
 BOOL TrackMouseEvent(TRACKMOUSEEVENT* track);
 BOOL _TrackMouseEvent(TRACKMOUSEEVENT* track);
 
+// The system's pointer shapes; a program's WM_SETCURSOR handler sets one.
+inline const LPCWSTR IDC_ARROW = reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(32512));
+inline const LPCWSTR IDC_HAND = reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(32649));
+HCURSOR LoadCursorW(HINSTANCE instance, LPCWSTR name);
+HCURSOR SetCursor(HCURSOR cursor);
+
 namespace platform::user {
 // Time passes for the pointer's hover timing (the backend reports it; tests advance it).
 void advanceHoverClock(DWORD milliseconds);

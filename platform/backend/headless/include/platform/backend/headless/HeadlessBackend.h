@@ -24,4 +24,7 @@ void scriptMessageBoxAnswer(int command);
 void scriptInput(std::function<void()> step);
 std::size_t scriptedInputLeft();
 
+// The pointer's shape the model last set.
+PointerShape currentCursor();
+
 } // namespace platform::headless
