@@ -24,8 +24,7 @@ struct Presented {
     POINT requested{0, 0}; // the last place the program asked for
     int pendingMoves = 0;  // moves asked for whose configure event has not come back yet
     bool iconified = false;
-    bool gone = false;        // its X window was destroyed from outside
-    bool shapeQueued = false; // the shape waits for the next idle moment
+    bool gone = false; // its X window was destroyed from outside
 };
 
 std::map<HWND, Presented>& presented() {
@@ -153,31 +152,8 @@ GtkWidget* makeWidget(HWND window) {
     return widget;
 }
 
-void applyShape(Presented& p, cairo_surface_t* surface) {
-    cairo_region_t* region = gdk_cairo_region_create_from_surface(surface);
-    if (gdk_screen_is_composited(gtk_widget_get_screen(p.widget)))
-        gtk_widget_input_shape_combine_region(p.widget, region);
-    else
-        gtk_widget_shape_combine_region(p.widget, region);
-    cairo_region_destroy(region);
-}
-
-// Shapes the window once the screen has its frame: the input shape only decides where clicks go.
-gboolean applyPendingShape(gpointer data) {
-    const HWND window = static_cast<HWND>(data);
-    const auto found = presented().find(window);
-    if (found != presented().end() && !found->second.gone && IsWindow(window))
-        if (cairo_surface_t* surface = platform::user::windowSurface(window))
-            applyShape(found->second, surface);
-    if (found != presented().end())
-        found->second.shapeQueued = false;
-    return G_SOURCE_REMOVE;
-}
-
-// The input shape (or, without a compositor, the window's shape) is its visible pixels. With a
-// compositor it is made after the pending redraw, so that working it out never delays a frame;
-// without one the shape is what the window looks like and is made at once.
-void shape(HWND window, Presented& p, cairo_surface_t* surface) {
+// The input shape (or, without a compositor, the window's shape) is its visible pixels.
+void shape(Presented& p, cairo_surface_t* surface) {
     const int w = cairo_image_surface_get_width(surface),
               h = cairo_image_surface_get_height(surface);
     if (p.shapedFrom == surface && p.shapedWidth == w && p.shapedHeight == h)
@@ -185,14 +161,12 @@ void shape(HWND window, Presented& p, cairo_surface_t* surface) {
     p.shapedFrom = surface;
     p.shapedWidth = w;
     p.shapedHeight = h;
-    if (!gdk_screen_is_composited(gtk_widget_get_screen(p.widget))) {
-        applyShape(p, surface);
-        return;
-    }
-    if (!p.shapeQueued) {
-        p.shapeQueued = true;
-        g_idle_add_full(G_PRIORITY_LOW, &applyPendingShape, window, nullptr);
-    }
+    cairo_region_t* region = gdk_cairo_region_create_from_surface(surface);
+    if (gdk_screen_is_composited(gtk_widget_get_screen(p.widget)))
+        gtk_widget_input_shape_combine_region(p.widget, region);
+    else
+        gtk_widget_shape_combine_region(p.widget, region);
+    cairo_region_destroy(region);
 }
 
 void setIcon(GtkWidget* widget, HWND window) {
@@ -246,7 +220,7 @@ void syncWindow(HWND window) {
         gtk_window_move(GTK_WINDOW(p.widget), r.left, r.top);
     }
     if (cairo_surface_t* surface = platform::user::windowSurface(window))
-        shape(window, p, surface);
+        shape(p, surface);
     if (IsIconic(window)) {
         if (!p.iconified)
             gtk_window_iconify(GTK_WINDOW(p.widget));
