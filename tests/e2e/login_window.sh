@@ -4,6 +4,7 @@
 # the artwork moves it by the drag, and a close request ends the program with exit code 0.
 set -euo pipefail
 login=$1
+send_delete=$2
 work=$(mktemp -d)
 pids=()
 cleanup() {
@@ -22,17 +23,35 @@ export DISPLAY=":$number"
 xcompmgr >/dev/null 2>&1 &
 pids+=($!)
 
-(cd "$work" && exec "$login") &
-program=$!
-pids+=("$program")
-window=
-for _ in $(seq 1 100); do
-    window=$(xdotool search --onlyvisible --name "Tarnwick0.1" 2>/dev/null | head -n 1 || true)
-    [ -n "$window" ] && break
-    sleep 0.1
-done
-[ -n "$window" ] || fail "the login window did not appear"
-sleep 1
+start_program() {
+    (cd "$work" && exec "$login") &
+    program=$!
+    pids+=("$program")
+    window=
+    for _ in $(seq 1 100); do
+        window=$(xdotool search --onlyvisible --name "Tarnwick0.1" 2>/dev/null | head -n 1 || true)
+        [ -n "$window" ] && break
+        sleep 0.1
+    done
+    [ -n "$window" ] || fail "the login window did not appear"
+    sleep 1
+}
+
+# Waits for the program to end; fails unless it ends with exit code 0.
+expect_clean_end() {
+    for _ in $(seq 1 100); do
+        kill -0 "$program" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$program" 2>/dev/null && fail "the program did not end on the close request ($1)"
+    set +e
+    wait "$program"
+    local code=$?
+    set -e
+    [ "$code" -eq 0 ] || fail "exit code $code after $1, expected 0"
+}
+
+start_program
 
 geometry() { xdotool getwindowgeometry "$window" | tr -d '\n' | sed -E 's/.*Position: ([0-9]+),([0-9]+).*Geometry: ([0-9]+x[0-9]+).*/\1 \2 \3/'; }
 [ "$(geometry)" = "293 177 1334x725" ] || fail "window at '$(geometry)', expected centred 1334x725"
@@ -49,14 +68,9 @@ sleep 0.5
 [ "$(geometry)" = "393 217 1334x725" ] || fail "after the drag the window is at '$(geometry)', expected 393 217"
 
 xdotool windowclose "$window"
-for _ in $(seq 1 100); do
-    kill -0 "$program" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$program" 2>/dev/null && fail "the program did not end on the close request"
-set +e
-wait "$program"
-code=$?
-set -e
-[ "$code" -eq 0 ] || fail "exit code $code, expected 0"
+expect_clean_end "xdotool windowclose"
+
+start_program
+"$send_delete" "$window" || fail "cannot send WM_DELETE_WINDOW"
+expect_clean_end "WM_DELETE_WINDOW"
 echo "1 passed, 0 failed"
