@@ -6,6 +6,7 @@
 
 #include "platform/afx/CWinApp.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/Surfaces.h"
 #include "platform/kernel/Library.h"
 #include "platform/kernel/Resources.h"
 #include "platform/user/Painting.h"
@@ -66,7 +67,10 @@ TEST(LayeredPainter, ArtworkSizesTheWindowInPlaceAndShowsWhatIsBehindItsTranspar
     CLayeredPainter painter;
     painter.m_hTarget = window;
     ASSERT_TRUE(painter.m_image.Load(MAKEINTRESOURCEW(IDB_PNG_LOGIN), AfxGetResourceHandle()));
+    const std::size_t drawingObjects = platform::gdi::liveObjects();
     painter.PaintLayered();
+    // The contexts and the bitmap of the painting are all given back.
+    EXPECT_EQ(platform::gdi::liveObjects(), drawingObjects);
 
     RECT r;
     GetWindowRect(window, &r);

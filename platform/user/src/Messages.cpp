@@ -23,9 +23,6 @@ bool matches(const MSG& m, HWND window, UINT first, UINT last) {
 bool takeMessage(MSG* message, HWND window, UINT first, UINT last, bool remove) {
     auto& q = queue();
     for (auto it = q.begin(); it != q.end(); ++it) {
-        if (!platform::user::windowOf(it->hwnd) && it->hwnd) {
-            continue;
-        }
         if (matches(*it, window, first, last)) {
             *message = *it;
             if (remove)

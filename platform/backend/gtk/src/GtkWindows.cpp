@@ -246,10 +246,4 @@ void setPointerShape(bool hand) {
         g_object_unref(cursor);
 }
 
-void flushWindows() {
-    for (auto& [hwnd, p] : presented())
-        if (IsWindow(hwnd))
-            gtk_widget_queue_draw(p.widget);
-}
-
 } // namespace platform::gtk
