@@ -6,6 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 . tools/packages.sh
+. tools/virtual-screen.sh
 require_packages "${BUILD_PACKAGES[@]}" "${DISPLAY_PACKAGES[@]}"
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
@@ -29,13 +30,7 @@ if [ -n "${DISPLAY:-}" ]; then
 fi
 
 echo "No display: running on a virtual screen and saving a screenshot."
-exec {displayfd}<> <(:)
-Xvfb -displayfd "$displayfd" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-read -r -t 10 number <&"$displayfd"
-export DISPLAY=":$number"
-xcompmgr >/dev/null 2>&1 &
-pids+=($!)
+start_virtual_screen
 
 ./build/tarnwick-login &
 login=$!

@@ -14,14 +14,9 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
+. "$root/tools/virtual-screen.sh"
 
-exec {displayfd}<> <(:)
-Xvfb -displayfd "$displayfd" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-read -r -t 10 number <&"$displayfd"
-export DISPLAY=":$number"
-xcompmgr >/dev/null 2>&1 &
-pids+=($!)
+start_virtual_screen
 sleep 0.5
 
 median() { sort -g | sed -n 5,6p | awk '{ s += $1 } END { printf "%.1f", s / NR }'; }

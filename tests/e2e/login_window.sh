@@ -15,13 +15,8 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAILED: $*" >&2; exit 1; }
 
-exec {displayfd}<> <(:)
-Xvfb -displayfd "$displayfd" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-read -r -t 10 number <&"$displayfd" || fail "Xvfb did not start"
-export DISPLAY=":$number"
-xcompmgr >/dev/null 2>&1 &
-pids+=($!)
+. "$(dirname "$0")/../../tools/virtual-screen.sh"
+start_virtual_screen || fail "the virtual screen did not start"
 
 start_program() {
     (cd "$work" && exec "$login") &
