@@ -14,8 +14,7 @@ cmake --build build -j2 --target tarnwick-login tarnwick-demo-site tarnwick-demo
 
 pids=()
 cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
+    stop_started
 }
 trap cleanup EXIT
 

@@ -1,6 +1,8 @@
-# Starts a virtual screen for the project's scripts: Xvfb on a free display number with
-# xcompmgr compositing it. Sourced; `start_virtual_screen` exports DISPLAY and appends the two
-# processes to the caller's `pids` array, which the caller ends when it is done.
+# Helpers for the project's scripts that start programs beside them. Sourced. The caller keeps
+# the ids of what it started in a `pids` array:
+#   start_virtual_screen: Xvfb on a free display number with xcompmgr compositing it; exports
+#     DISPLAY and appends both processes to `pids`.
+#   stop_started: ends every process in `pids` (only those) and waits for them.
 
 start_virtual_screen() {
     local displayfd number
@@ -14,4 +16,10 @@ start_virtual_screen() {
     export DISPLAY=":$number"
     xcompmgr >/dev/null 2>&1 &
     pids+=($!)
+}
+
+stop_started() {
+    local pid
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
 }

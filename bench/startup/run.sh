@@ -9,12 +9,11 @@ bin=$build/bench/startup
 work=$(mktemp -d)
 pids=()
 cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
+    stop_started
     rm -rf "$work"
 }
-trap cleanup EXIT
 . "$root/tools/virtual-screen.sh"
+trap cleanup EXIT
 
 start_virtual_screen
 sleep 0.5

@@ -5,17 +5,16 @@
 set -euo pipefail
 login=$1
 send_delete=$2
+. "$(dirname "$0")/../../tools/virtual-screen.sh"
 work=$(mktemp -d)
 pids=()
 cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
+    stop_started
     rm -rf "$work"
 }
 trap cleanup EXIT
 fail() { echo "FAILED: $*" >&2; exit 1; }
 
-. "$(dirname "$0")/../../tools/virtual-screen.sh"
 start_virtual_screen || fail "the virtual screen did not start"
 
 start_program() {
