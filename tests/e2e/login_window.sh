@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real program on a virtual screen (Xvfb with xcompmgr): the login window appears centred at
-# its artwork's size with its title, its transparent corners show the screen behind it, a drag on
-# the artwork moves it by the drag, and a close request ends the program with exit code 0.
+# its artwork's size with its title, its transparent corners show the screen behind it and let
+# the pointer through, a drag on the artwork (its faint glow included) moves it by the drag, and a
+# close request ends the program with exit code 0.
 set -euo pipefail
 login=$1
 send_delete=$2
@@ -60,6 +61,16 @@ behind=$(pixel 5 5)
 xdotool mousemove 900 500 mousedown 1 mousemove 950 520 mousemove 1000 540 mouseup 1
 sleep 0.5
 [ "$(geometry)" = "393 217 1334x725" ] || fail "after the drag the window is at '$(geometry)', expected 393 217"
+
+# The pointer belongs to the window wherever its artwork is not fully transparent: a drag from a
+# transparent corner pixel reaches the screen behind and moves nothing, while one from the faint
+# glow along the artwork's edge (alpha 8 of 255, 10 pixels in from its left) moves the window.
+xdotool mousemove 395 219 mousedown 1 mousemove 420 240 mousemove 435 249 mouseup 1
+sleep 0.5
+[ "$(geometry)" = "393 217 1334x725" ] || fail "a drag from a transparent pixel moved the window to '$(geometry)'"
+xdotool mousemove 403 579 mousedown 1 mousemove 380 570 mousemove 353 559 mouseup 1
+sleep 0.5
+[ "$(geometry)" = "343 197 1334x725" ] || fail "after a drag from the glow the window is at '$(geometry)', expected 343 197"
 
 xdotool windowclose "$window"
 expect_clean_end "xdotool windowclose"

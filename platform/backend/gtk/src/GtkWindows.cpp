@@ -1,5 +1,7 @@
 #include "GtkWindows.h"
 
+#include "VisibleRegion.h"
+
 #include "platform/base/ShowCommands.h"
 #include "platform/base/Utf16.h"
 #include "platform/user/Icons.h"
@@ -9,6 +11,7 @@
 #include <gdk/gdkx.h>
 #include <gtk/gtk.h>
 #include <map>
+#include <string>
 #include <vector>
 
 namespace platform::gtk {
@@ -25,6 +28,9 @@ struct Presented {
     int pendingMoves = 0;  // moves asked for whose configure event has not come back yet
     bool iconified = false;
     bool gone = false; // its X window was destroyed from outside
+    // What the window manager was last given, so that moves do not resend it.
+    std::u16string title{};
+    HICON icon = nullptr;
 };
 
 std::map<HWND, Presented>& presented() {
@@ -161,7 +167,7 @@ void shape(Presented& p, cairo_surface_t* surface) {
     p.shapedFrom = surface;
     p.shapedWidth = w;
     p.shapedHeight = h;
-    cairo_region_t* region = gdk_cairo_region_create_from_surface(surface);
+    cairo_region_t* region = visibleRegionOf(surface);
     if (gdk_screen_is_composited(gtk_widget_get_screen(p.widget)))
         gtk_widget_input_shape_combine_region(p.widget, region);
     else
@@ -169,16 +175,28 @@ void shape(Presented& p, cairo_surface_t* surface) {
     cairo_region_destroy(region);
 }
 
-void setIcon(GtkWidget* widget, HWND window) {
+void setTitleAndIcon(Presented& p, HWND window) {
+    char16_t title[256] = {};
+    GetWindowTextW(window, title, 256);
+    if (p.title != title) {
+        p.title = title;
+        gtk_window_set_title(GTK_WINDOW(p.widget), platform::utf16ToUtf8(p.title).c_str());
+    }
     HICON icon = platform::user::iconOf(window, true);
-    cairo_surface_t* picture = icon ? platform::user::iconSurface(icon) : nullptr;
-    if (!picture)
+    if (icon == p.icon)
         return;
+    p.icon = icon;
+    cairo_surface_t* picture = icon ? platform::user::iconSurface(icon) : nullptr;
+    if (!picture) {
+        gtk_window_set_icon(GTK_WINDOW(p.widget), nullptr);
+        return;
+    }
     GdkPixbuf* pixbuf =
         gdk_pixbuf_get_from_surface(picture, 0, 0, cairo_image_surface_get_width(picture),
                                     cairo_image_surface_get_height(picture));
-    gtk_window_set_icon(GTK_WINDOW(widget), pixbuf);
-    g_object_unref(pixbuf);
+    gtk_window_set_icon(GTK_WINDOW(p.widget), pixbuf);
+    if (pixbuf)
+        g_object_unref(pixbuf);
 }
 
 } // namespace
@@ -204,10 +222,7 @@ void syncWindow(HWND window) {
     RECT r;
     GetWindowRect(window, &r);
     const int w = std::max<LONG>(1, r.right - r.left), h = std::max<LONG>(1, r.bottom - r.top);
-    char16_t title[256] = {};
-    GetWindowTextW(window, title, 256);
-    gtk_window_set_title(GTK_WINDOW(p.widget), platform::utf16ToUtf8(title).c_str());
-    setIcon(p.widget, window);
+    setTitleAndIcon(p, window);
     int currentW = 0, currentH = 0;
     gtk_window_get_size(GTK_WINDOW(p.widget), &currentW, &currentH);
     if (currentW != w || currentH != h) {
