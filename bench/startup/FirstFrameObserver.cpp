@@ -40,7 +40,20 @@ int main(int argc, char** argv) {
     const Window root = DefaultRootWindow(display);
     const int x = DisplayWidth(display, DefaultScreen(display)) / 2;
     const int y = DisplayHeight(display, DefaultScreen(display)) / 2;
-    const unsigned long before = pixelAt(display, root, x, y);
+    // The screen may still be showing the window of a program that just ended (the compositor
+    // repaints a moment later): start only once the middle pixel has held still for 200 ms.
+    unsigned long before = pixelAt(display, root, x, y);
+    const auto settling = std::chrono::steady_clock::now();
+    auto stillSince = settling;
+    while (std::chrono::steady_clock::now() - settling < std::chrono::seconds(5) &&
+           std::chrono::steady_clock::now() - stillSince < std::chrono::milliseconds(200)) {
+        usleep(2000);
+        const unsigned long now = pixelAt(display, root, x, y);
+        if (now != before) {
+            before = now;
+            stillSince = std::chrono::steady_clock::now();
+        }
+    }
 
     const auto start = std::chrono::steady_clock::now();
     pid_t child = 0;
@@ -51,7 +64,8 @@ int main(int argc, char** argv) {
     double ms = -1;
     while (std::chrono::steady_clock::now() - start < std::chrono::seconds(20)) {
         if (pixelAt(display, root, x, y) != before) {
-            ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+            ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                     .count();
             break;
         }
         usleep(500);
