@@ -7,6 +7,7 @@ set -euo pipefail
 login=$1
 send_delete=$2
 . "$(dirname "$0")/../../tools/virtual-screen.sh"
+. "$(dirname "$0")/program.sh"
 work=$(mktemp -d)
 pids=()
 cleanup() {
@@ -14,49 +15,17 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-fail() { echo "FAILED: $*" >&2; exit 1; }
 
 start_virtual_screen || fail "the virtual screen did not start"
-
-start_program() {
-    (cd "$work" && exec "$login") &
-    program=$!
-    pids+=("$program")
-    window=
-    for _ in $(seq 1 100); do
-        window=$(xdotool search --onlyvisible --name "Tarnwick0.1" 2>/dev/null | head -n 1 || true)
-        [ -n "$window" ] && break
-        sleep 0.1
-    done
-    [ -n "$window" ] || fail "the login window did not appear"
-    sleep 1
-}
-
-# Waits for the program to end; fails unless it ends with exit code 0.
-expect_clean_end() {
-    for _ in $(seq 1 100); do
-        kill -0 "$program" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$program" 2>/dev/null && fail "the program did not end on the close request ($1)"
-    set +e
-    wait "$program"
-    local code=$?
-    set -e
-    [ "$code" -eq 0 ] || fail "exit code $code after $1, expected 0"
-}
-
 start_program
 
-geometry() { xdotool getwindowgeometry "$window" | tr -d '\n' | sed -E 's/.*Position: ([0-9]+),([0-9]+).*Geometry: ([0-9]+x[0-9]+).*/\1 \2 \3/'; }
 [ "$(geometry)" = "293 177 1334x725" ] || fail "window at '$(geometry)', expected centred 1334x725"
 [ "$(xdotool getwindowname "$window")" = "Tarnwick0.1折" ] || fail "title '$(xdotool getwindowname "$window")'"
 
-pixel() { convert "$work/screen.png" -format "%[pixel:p{$1,$2}]" info:; }
-import -window root "$work/screen.png"
-behind=$(pixel 5 5)
-[ "$(pixel 294 178)" = "$behind" ] || fail "the artwork's corner is not transparent: $(pixel 294 178) vs $behind"
-[ "$(pixel 960 540)" != "$behind" ] || fail "the artwork is not drawn"
+take_screenshot
+behind=$(screen_pixel 5 5)
+[ "$(screen_pixel 294 178)" = "$behind" ] || fail "the artwork's corner is not transparent: $(screen_pixel 294 178) vs $behind"
+[ "$(screen_pixel 960 540)" != "$behind" ] || fail "the artwork is not drawn"
 
 xdotool mousemove 900 500 mousedown 1 mousemove 950 520 mousemove 1000 540 mouseup 1
 sleep 0.5
@@ -71,6 +40,14 @@ sleep 0.5
 xdotool mousemove 403 579 mousedown 1 mousemove 380 570 mousemove 353 559 mouseup 1
 sleep 0.5
 [ "$(geometry)" = "343 197 1334x725" ] || fail "after a drag from the glow the window is at '$(geometry)', expected 343 197"
+
+# A move made by another program is the window's new place: a drag afterwards starts from there.
+xdotool windowmove "$window" 200 100
+sleep 0.5
+[ "$(geometry)" = "200 100 1334x725" ] || fail "after windowmove the window is at '$(geometry)'"
+xdotool mousemove 700 400 mousedown 1 mousemove 720 410 mousemove 750 420 mouseup 1
+sleep 0.5
+[ "$(geometry)" = "250 120 1334x725" ] || fail "a drag after windowmove left the window at '$(geometry)', expected 250 120"
 
 xdotool windowclose "$window"
 expect_clean_end "xdotool windowclose"

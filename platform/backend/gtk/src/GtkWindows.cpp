@@ -8,6 +8,7 @@
 #include "platform/user/Screen.h"
 #include "platform/user/Windows.h"
 
+#include <chrono>
 #include <gdk/gdkx.h>
 #include <gtk/gtk.h>
 #include <map>
@@ -24,8 +25,9 @@ struct Presented {
     cairo_surface_t* shapedFrom = nullptr; // the picture the input shape was made from
     int shapedWidth = 0;
     int shapedHeight = 0;
-    POINT requested{0, 0}; // the last place the program asked for
-    int pendingMoves = 0;  // moves asked for whose configure event has not come back yet
+    POINT requested{0, 0};    // the last place the program asked for
+    bool movePending = false; // the window is not there yet
+    std::chrono::steady_clock::time_point requestedAt{};
     bool iconified = false;
     bool gone = false; // its X window was destroyed from outside
     // What the window manager was last given, so that moves do not resend it.
@@ -37,6 +39,10 @@ std::map<HWND, Presented>& presented() {
     static std::map<HWND, Presented> all;
     return all;
 }
+
+// How long a move the program asked for may take before the window's place is taken as the
+// window manager's answer to it.
+constexpr std::chrono::milliseconds kMoveAnswerTime{1000};
 
 HWND modelWindowOf(GtkWidget* widget) {
     for (auto& [hwnd, p] : presented())
@@ -98,21 +104,47 @@ gboolean onDestroyEvent(GtkWidget* widget, GdkEvent*, gpointer) {
     return TRUE;
 }
 
+// Whether the X window sits directly on the root window, not in a window manager's frame.
+bool parentIsRoot(GdkWindow* gdkWindow) {
+    Display* display = GDK_DISPLAY_XDISPLAY(gdk_window_get_display(gdkWindow));
+    ::Window root = 0, parent = 0, *children = nullptr;
+    unsigned int count = 0;
+    if (!XQueryTree(display, GDK_WINDOW_XID(gdkWindow), &root, &parent, &children, &count))
+        return false;
+    if (children)
+        XFree(children);
+    return parent == root;
+}
+
 gboolean onConfigure(GtkWidget* widget, GdkEventConfigure* event, gpointer) {
     HWND window = modelWindowOf(widget);
-    if (!window)
+    GdkWindow* gdkWindow = gtk_widget_get_window(widget);
+    if (!window || !gdkWindow)
+        return FALSE;
+    // Where the window is on the screen: a window manager that keeps the window in a frame tells
+    // with events of its own (sent events, in screen coordinates); the server's own events tell
+    // it only while the window sits on the root window. Inside a frame they say where the window
+    // is in the frame, which says nothing of the screen, and while the window manager takes the
+    // window in they may even name a place it passes through on the way.
+    if (!event->send_event && !parentIsRoot(gdkWindow))
         return FALSE;
     Presented& p = presented()[window];
-    if (p.pendingMoves > 0) {
-        // The echo of the program's own moves: only the last one settles them.
-        if (event->x == p.requested.x && event->y == p.requested.y)
-            p.pendingMoves = 0;
-        return FALSE;
+    if (p.movePending) {
+        // Until the window arrives where the program asked, what is seen are the steps on the
+        // way there, not moves by the window manager.
+        if ((event->x == p.requested.x && event->y == p.requested.y) ||
+            std::chrono::steady_clock::now() - p.requestedAt > kMoveAnswerTime)
+            p.movePending = false;
+        else
+            return FALSE;
     }
     RECT r;
     GetWindowRect(window, &r);
-    if (event->x != r.left || event->y != r.top) // moved by the window manager
+    if (event->x != r.left || event->y != r.top) {
+        // Moved by someone else: the model follows, and the window is already there.
+        p.requested = POINT{event->x, event->y};
         MoveWindow(window, event->x, event->y, r.right - r.left, r.bottom - r.top, TRUE);
+    }
     return FALSE;
 }
 
@@ -231,7 +263,8 @@ void syncWindow(HWND window) {
     }
     if (p.requested.x != r.left || p.requested.y != r.top || !gtk_widget_get_mapped(p.widget)) {
         p.requested = POINT{r.left, r.top};
-        ++p.pendingMoves;
+        p.movePending = true;
+        p.requestedAt = std::chrono::steady_clock::now();
         gtk_window_move(GTK_WINDOW(p.widget), r.left, r.top);
     }
     if (cairo_surface_t* surface = platform::user::windowSurface(window))
