@@ -1,15 +1,26 @@
 # Helpers for the end-to-end tests of the real program. Sourced after tools/virtual-screen.sh,
-# with `login` naming the program, `work` its working folder and `pids` the started processes.
+# with `login` naming the program.
 #   fail MESSAGE: ends the test as failed.
+#   begin_test: makes the working folder `work`, starts the virtual screen, and ends what was
+#     started (the ids in `pids`) and removes the folder when the test ends.
 #   start_program: starts the program and waits until its login window is visible; sets
 #     `program` (its process id) and `window` (the login window's X id).
 #   geometry: "left top WIDTHxHEIGHT" of the login window.
+#   expect_place "LEFT TOP" WHAT: fails unless the login window is there at 1334 x 725.
+#   drag X Y DX DY: presses the left button at (X, Y), moves by (DX, DY) in two steps, releases.
 #   screen_pixel X Y: the colour of a pixel of the last screenshot (take_screenshot).
 #   expect_clean_end WHAT: waits for the program to end and fails unless its exit code is 0.
 
 fail() {
     echo "FAILED: $*" >&2
     exit 1
+}
+
+begin_test() {
+    work=$(mktemp -d)
+    pids=()
+    trap 'stop_started; rm -rf "$work"' EXIT
+    start_virtual_screen || fail "the virtual screen did not start"
 }
 
 start_program() {
@@ -30,6 +41,16 @@ geometry() {
     # xwininfo gives the place on the screen even when a window manager put the window in a frame.
     xwininfo -id "$window" | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
         /^ *Width:/ { w = $NF } /^ *Height:/ { h = $NF } END { print x, y, w "x" h }'
+}
+
+expect_place() {
+    [ "$(geometry)" = "$1 1334x725" ] || fail "$2: the window is at '$(geometry)', expected $1"
+}
+
+drag() {
+    xdotool mousemove "$1" "$2" mousedown 1 mousemove $(($1 + $3 / 2)) $(($2 + $4 / 2)) \
+        mousemove $(($1 + $3)) $(($2 + $4)) mouseup 1
+    sleep 0.5
 }
 
 take_screenshot() { import -window root "$work/screen.png"; }
