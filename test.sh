@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 . tools/packages.sh
-require_packages "${BUILD_PACKAGES[@]}" "${DISPLAY_PACKAGES[@]}"
+require_packages "${BUILD_PACKAGES[@]}" "${DISPLAY_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 
 run_suite() {
     local dir=$1

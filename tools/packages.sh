@@ -28,4 +28,7 @@ BUILD_PACKAGES=(g++ cmake make pkg-config libcurl4-openssl-dev libjsoncpp-dev li
     libcairo2-dev libpango1.0-dev)
 
 # What running the program on a virtual screen, and its tests that drive real windows, need.
-DISPLAY_PACKAGES=(xvfb xauth xcompmgr openbox xdotool x11-utils imagemagick fonts-wqy-microhei fonts-dejavu-core)
+DISPLAY_PACKAGES=(xvfb xauth xcompmgr xdotool x11-utils imagemagick fonts-wqy-microhei fonts-dejavu-core)
+
+# What only the tests need besides: a window manager for the test of the program under one.
+TEST_PACKAGES=(openbox)
