@@ -12,6 +12,7 @@ begin_test
 
 start_program
 expect_place "293 177" "at start (centred)"
+[ "$(depth)" = 32 ] || fail "the window is $(depth) bits deep on a composited screen, expected 32 (RGBA)"
 [ "$(xdotool getwindowname "$window")" = "Tarnwick0.1折" ] || fail "title '$(xdotool getwindowname "$window")'"
 
 take_screenshot

@@ -1,11 +1,13 @@
 # Helpers for the end-to-end tests of the real program. Sourced after tools/virtual-screen.sh,
 # with `login` naming the program.
 #   fail MESSAGE: ends the test as failed.
-#   begin_test: makes the working folder `work`, starts the virtual screen, and ends what was
-#     started (the ids in `pids`) and removes the folder when the test ends.
+#   begin_test [--no-compositor]: makes the working folder `work`, starts the virtual screen
+#     (composited unless told otherwise), and ends what was started (the ids in `pids`) and
+#     removes the folder when the test ends.
 #   start_program: starts the program and waits until its login window is visible; sets
 #     `program` (its process id) and `window` (the login window's X id).
 #   geometry: "left top WIDTHxHEIGHT" of the login window.
+#   depth: the login window's colour depth (32 on the RGBA visual).
 #   expect_place "LEFT TOP" WHAT: fails unless the login window is there at 1334 x 725.
 #   drag X Y DX DY: presses the left button at (X, Y), moves by (DX, DY) in two steps, releases.
 #   screen_pixel X Y: the colour of a pixel of the last screenshot (take_screenshot).
@@ -20,7 +22,7 @@ begin_test() {
     work=$(mktemp -d)
     pids=()
     trap 'stop_started; rm -rf "$work"' EXIT
-    start_virtual_screen || fail "the virtual screen did not start"
+    start_virtual_screen "$@" || fail "the virtual screen did not start"
 }
 
 start_program() {
@@ -42,6 +44,8 @@ geometry() {
     xwininfo -id "$window" | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
         /^ *Width:/ { w = $NF } /^ *Height:/ { h = $NF } END { print x, y, w "x" h }'
 }
+
+depth() { xwininfo -id "$window" | awk '/Depth:/ { print $NF }'; }
 
 expect_place() {
     [ "$(geometry)" = "$1 1334x725" ] || fail "$2: the window is at '$(geometry)', expected $1"

@@ -190,7 +190,8 @@ GtkWidget* makeWidget(HWND window) {
     return widget;
 }
 
-// The input shape (or, without a compositor, the window's shape) is its visible pixels.
+// The input shape is the visible pixels; without a compositor the window's outline is its pixels
+// that are at least half opaque instead.
 void shape(Presented& p, cairo_surface_t* surface) {
     const int w = cairo_image_surface_get_width(surface),
               h = cairo_image_surface_get_height(surface);
@@ -199,12 +200,17 @@ void shape(Presented& p, cairo_surface_t* surface) {
     p.shapedFrom = surface;
     p.shapedWidth = w;
     p.shapedHeight = h;
-    cairo_region_t* region = visibleRegionOf(surface);
-    if (gdk_screen_is_composited(gtk_widget_get_screen(p.widget)))
+    if (gdk_screen_is_composited(gtk_widget_get_screen(p.widget))) {
+        cairo_region_t* region = visibleRegionOf(surface, Visibility::NotTransparent);
         gtk_widget_input_shape_combine_region(p.widget, region);
-    else
+        cairo_region_destroy(region);
+    } else {
+        // FIXME: without a compositor the pointer passes through the faint pixels outside the
+        // outline, which the window model counts as the window's; only a compositor lifts that.
+        cairo_region_t* region = visibleRegionOf(surface, Visibility::HalfOpaque);
         gtk_widget_shape_combine_region(p.widget, region);
-    cairo_region_destroy(region);
+        cairo_region_destroy(region);
+    }
 }
 
 void setTitleAndIcon(Presented& p, HWND window) {

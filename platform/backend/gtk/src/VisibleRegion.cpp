@@ -9,16 +9,16 @@ namespace platform::gtk {
 namespace {
 
 // The runs of visible pixels of one row, as (start, end) pairs of columns, end exclusive.
-void runsOf(const std::uint32_t* row, int width, std::vector<int>& runs) {
+void runsOf(const std::uint32_t* row, int width, std::uint32_t least, std::vector<int>& runs) {
     runs.clear();
     int x = 0;
     while (x < width) {
-        while (x < width && (row[x] >> 24) == 0)
+        while (x < width && (row[x] >> 24) < least)
             ++x;
         if (x == width)
             break;
         const int start = x;
-        while (x < width && (row[x] >> 24) != 0)
+        while (x < width && (row[x] >> 24) >= least)
             ++x;
         runs.push_back(start);
         runs.push_back(x);
@@ -34,7 +34,7 @@ void emitBand(const std::vector<int>& runs, int top, int bottom,
 
 } // namespace
 
-cairo_region_t* visibleRegionOf(cairo_surface_t* picture) {
+cairo_region_t* visibleRegionOf(cairo_surface_t* picture, Visibility visibility) {
     if (!picture || cairo_surface_get_type(picture) != CAIRO_SURFACE_TYPE_IMAGE)
         return cairo_region_create();
     const int width = cairo_image_surface_get_width(picture);
@@ -50,12 +50,13 @@ cairo_region_t* visibleRegionOf(cairo_surface_t* picture) {
     if (!data || width <= 0 || height <= 0)
         return cairo_region_create();
 
+    const auto least = static_cast<std::uint32_t>(visibility);
     std::vector<cairo_rectangle_int_t> rectangles;
     std::vector<int> band, runs;
     int bandTop = 0;
     for (int y = 0; y < height; ++y) {
         runsOf(reinterpret_cast<const std::uint32_t*>(data + static_cast<std::size_t>(y) * stride),
-               width, runs);
+               width, least, runs);
         if (y > 0 && runs == band)
             continue;
         emitBand(band, bandTop, y, rectangles);
