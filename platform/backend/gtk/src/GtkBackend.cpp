@@ -1,6 +1,7 @@
 #include "platform/backend/gtk/GtkBackend.h"
 
 #include "GtkWindows.h"
+#include "platform/gdi/FontSetup.h"
 #include "platform/user/Backend.h"
 #include "platform/user/Input.h"
 #include "platform/user/Screen.h"
@@ -60,6 +61,11 @@ bool installGtkBackend() {
     if (!gtk_init_check(nullptr, nullptr))
         return false;
     g_previousErrorHandler = XSetErrorHandler(&ignoreVanishedWindows);
+    // Before the first window shows, its dialog measures its font and GTK loads its theme for the
+    // first GtkWindow. Both take milliseconds: the font configuration is read on a thread of its
+    // own while the theme loads here, instead of one after the other.
+    platform::gdi::startFontSetup();
+    gtk_settings_get_default();
     GdkRectangle area{0, 0, 1920, 1080};
     GdkMonitor* monitor = gdk_display_get_primary_monitor(gdk_display_get_default());
     if (!monitor)
