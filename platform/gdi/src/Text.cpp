@@ -1,7 +1,6 @@
 #include "GdiObjects.h"
 
 #include "platform/base/Utf16.h"
-#include "platform/gdi/FontSetup.h"
 #include "platform/gdi/Surfaces.h"
 
 #include <cmath>
@@ -55,7 +54,6 @@ int DrawTextW(HDC dc, LPCWSTR text, int length, RECT* rect, UINT format) {
     cairo_surface_t* surface = surfaceOf(dc);
     if (!surface || !text || !rect)
         return 0;
-    finishFontSetup();
     const std::u16string wide = length < 0 ? std::u16string(text) : std::u16string(text, length);
     const std::string utf8 = platform::utf16ToUtf8(wide);
     cairo_t* cr = cairo_create(surface);
@@ -109,7 +107,6 @@ int DrawTextW(HDC dc, LPCWSTR text, int length, RECT* rect, UINT format) {
 BOOL GetTextMetricsW(HDC dc, TEXTMETRICW* metrics) {
     if (!surfaceOf(dc) || !metrics)
         return FALSE;
-    finishFontSetup();
     PangoFontMap* map = pango_cairo_font_map_get_default();
     PangoContext* context = pango_font_map_create_context(map);
     PangoFontDescription* description = describe(objectOf(fontOf(dc)));

@@ -62,8 +62,8 @@ bool installGtkBackend() {
         return false;
     g_previousErrorHandler = XSetErrorHandler(&ignoreVanishedWindows);
     // Before the first window shows, its dialog measures its font and GTK loads its theme for the
-    // first GtkWindow. Both take milliseconds: the font configuration is read on a thread of its
-    // own while the theme loads here, instead of one after the other.
+    // first GtkWindow. Both take milliseconds: the font configuration is read in the background
+    // while the theme loads here, instead of one after the other.
     platform::gdi::startFontSetup();
     gtk_settings_get_default();
     GdkRectangle area{0, 0, 1920, 1080};

@@ -1,7 +1,6 @@
 #include "platform/backend/BackendHooks.h"
 
 #include "platform/base/Utf16.h"
-#include "platform/gdi/FontSetup.h"
 
 #include <gtk/gtk.h>
 
@@ -11,7 +10,6 @@ namespace platform::gtk {
 int messageBox(const MessageBoxRequest& request) {
     if (request.endedByQuit)
         return 0;
-    platform::gdi::finishFontSetup(); // GTK draws the dialog's text with the same fonts
     constexpr UINT kButtons = 0x0F;
     const UINT buttons = request.type & kButtons;
     const GtkButtonsType gtkButtons = buttons == 1   ? GTK_BUTTONS_OK_CANCEL
