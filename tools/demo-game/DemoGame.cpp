@@ -12,8 +12,11 @@ namespace {
 
 std::string commandLineOf(int argc, char** argv) {
     std::string line;
-    for (int i = 1; i < argc; ++i)
-        line += (i > 1 ? " " : "") + std::string(argv[i]);
+    for (int i = 1; i < argc; ++i) {
+        if (i > 1)
+            line += ' ';
+        line += argv[i];
+    }
     return line;
 }
 
