@@ -105,7 +105,10 @@ gboolean onDestroyEvent(GtkWidget* widget, GdkEvent*, gpointer) {
 }
 
 // Whether the X window sits directly on the root window, not in a window manager's frame.
-bool parentIsRoot(GdkWindow* gdkWindow) {
+bool parentIsRoot(GtkWidget* widget) {
+    GdkWindow* gdkWindow = gtk_widget_get_window(widget);
+    if (!gdkWindow)
+        return false;
     Display* display = GDK_DISPLAY_XDISPLAY(gdk_window_get_display(gdkWindow));
     ::Window root = 0, parent = 0, *children = nullptr;
     unsigned int count = 0;
@@ -118,15 +121,7 @@ bool parentIsRoot(GdkWindow* gdkWindow) {
 
 gboolean onConfigure(GtkWidget* widget, GdkEventConfigure* event, gpointer) {
     HWND window = modelWindowOf(widget);
-    GdkWindow* gdkWindow = gtk_widget_get_window(widget);
-    if (!window || !gdkWindow)
-        return FALSE;
-    // Where the window is on the screen: a window manager that keeps the window in a frame tells
-    // with events of its own (sent events, in screen coordinates); the server's own events tell
-    // it only while the window sits on the root window. Inside a frame they say where the window
-    // is in the frame, which says nothing of the screen, and while the window manager takes the
-    // window in they may even name a place it passes through on the way.
-    if (!event->send_event && !parentIsRoot(gdkWindow))
+    if (!window)
         return FALSE;
     Presented& p = presented()[window];
     if (p.movePending) {
@@ -140,11 +135,19 @@ gboolean onConfigure(GtkWidget* widget, GdkEventConfigure* event, gpointer) {
     }
     RECT r;
     GetWindowRect(window, &r);
-    if (event->x != r.left || event->y != r.top) {
-        // Moved by someone else: the model follows, and the window is already there.
-        p.requested = POINT{event->x, event->y};
-        MoveWindow(window, event->x, event->y, r.right - r.left, r.bottom - r.top, TRUE);
-    }
+    if (event->x == r.left && event->y == r.top)
+        return FALSE;
+    // Moved by someone else, if the event tells the place on the screen: a window manager that
+    // keeps the window in a frame tells it with events of its own (sent events, in screen
+    // coordinates); the server's own events tell it only while the window sits on the root
+    // window. Inside a frame they say where the window is in the frame, and while the window
+    // manager takes the window in they may even name a place it passes through on the way. The
+    // parent is asked only here, so the program's own moves cost no round trip.
+    if (!event->send_event && !parentIsRoot(widget))
+        return FALSE;
+    // The model follows, and the window is already there.
+    p.requested = POINT{event->x, event->y};
+    MoveWindow(window, event->x, event->y, r.right - r.left, r.bottom - r.top, TRUE);
     return FALSE;
 }
 
@@ -200,17 +203,16 @@ void shape(Presented& p, cairo_surface_t* surface) {
     p.shapedFrom = surface;
     p.shapedWidth = w;
     p.shapedHeight = h;
-    if (gdk_screen_is_composited(gtk_widget_get_screen(p.widget))) {
-        cairo_region_t* region = visibleRegionOf(surface, Visibility::NotTransparent);
+    // FIXME: without a compositor the pointer passes through the faint pixels outside the outline,
+    // which the window model counts as the window's; only a compositor lifts that.
+    const bool composited = gdk_screen_is_composited(gtk_widget_get_screen(p.widget));
+    cairo_region_t* region =
+        visibleRegionOf(surface, composited ? Visibility::NotTransparent : Visibility::HalfOpaque);
+    if (composited)
         gtk_widget_input_shape_combine_region(p.widget, region);
-        cairo_region_destroy(region);
-    } else {
-        // FIXME: without a compositor the pointer passes through the faint pixels outside the
-        // outline, which the window model counts as the window's; only a compositor lifts that.
-        cairo_region_t* region = visibleRegionOf(surface, Visibility::HalfOpaque);
+    else
         gtk_widget_shape_combine_region(p.widget, region);
-        cairo_region_destroy(region);
-    }
+    cairo_region_destroy(region);
 }
 
 void setTitleAndIcon(Presented& p, HWND window) {

@@ -1,7 +1,6 @@
 #include "VisibleRegion.h"
 
 #include <cstdint>
-#include <cstring>
 #include <vector>
 
 namespace platform::gtk {
